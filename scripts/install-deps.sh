@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs everything the build, the tests and the benchmarks need on Debian 12.
+# Idempotent: packages already present are skipped, so it costs ~1 s on a ready machine.
+set -euo pipefail
+
+packages=(
+  # build
+  cmake g++ make pkg-config
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
+  libgtest-dev libgmock-dev libbenchmark-dev
+  # fuzzing and sanitizers (clang + its runtime for libFuzzer)
+  clang libclang-rt-dev
+  # the window under test
+  xvfb xdotool x11-utils imagemagick
+  dbus at-spi2-core python3-pyatspi
+  # fonts: the form font's fallback family
+  fonts-liberation fontconfig
+  # desktop integration checks and packaging
+  appstream desktop-file-utils dpkg-dev file
+  # start-up and memory measurement
+  time
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+
+if [ "${#missing[@]}" -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

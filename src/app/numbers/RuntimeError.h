@@ -1,0 +1,36 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace pr {
+
+// The run-time errors a service can raise. The numbers are the ones a student
+// sees in the message box, as the old forms runtime numbered them.
+enum class ErrorCode : int {
+  InvalidCall = 5,     // e.g. the square root of a negative number
+  Overflow = 6,        // a result too large for a double
+  DivisionByZero = 11,
+};
+
+// A failing service throws this; the event dispatcher catches it at the
+// handler's boundary, so what was drawn and written before it stays.
+class RuntimeError : public std::runtime_error {
+ public:
+  explicit RuntimeError(ErrorCode code);
+
+  ErrorCode Code() const { return code_; }
+  int Number() const { return static_cast<int>(code_); }
+  // The Italian description, e.g. "Overflow" or "Divisione per zero".
+  const std::string& Description() const { return description_; }
+  // The whole text of the message box: "Errore di run-time '6':\n\nOverflow".
+  std::string Report() const;
+
+ private:
+  ErrorCode code_;
+  std::string description_;
+};
+
+std::string DescriptionOf(ErrorCode code);
+
+}  // namespace pr

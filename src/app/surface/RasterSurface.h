@@ -1,0 +1,91 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "app/surface/Colour.h"
+#include "app/surface/Surface.h"
+
+namespace pr {
+
+// A rectangle of pixels: columns [x, x + width), rows [y, y + height).
+struct PixelRect {
+  int x = 0;
+  int y = 0;
+  int width = 0;
+  int height = 0;
+  bool Contains(int px, int py) const {
+    return px >= x && px < x + width && py >= y && py < y + height;
+  }
+  friend bool operator==(const PixelRect&, const PixelRect&) = default;
+};
+
+// The surface behind the window: a retained raster in device pixels,
+// `twipsPerPixel` twips to a pixel (15 at 96 DPI, 7.5 at device pixel ratio 2).
+// Pixels are 0xFFRRGGBB words, row after row, so a QImage of format RGB32
+// can show them without a copy. Points off the raster are not drawn.
+class RasterSurface final : public Surface {
+ public:
+  RasterSurface(int width, int height, double twipsPerPixel, Colour background);
+
+  // Surface
+  void Cls() override;
+  void PSet(double x, double y, Colour colour) override;
+  void Line(double x1, double y1, double x2, double y2, Colour colour) override;
+  void Circle(double x, double y, double radius, Colour colour) override;
+  RasterSurface* Raster() override { return this; }
+
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  double TwipsPerPixel() const { return twipsPerPixel_; }
+  Colour Background() const { return background_; }
+
+  // Grows or shrinks the raster, keeping the pixels it still covers; the new
+  // area is filled with the background colour. Returns the newly filled
+  // rectangles (none when the raster only shrank).
+  std::vector<PixelRect> Resize(int width, int height);
+  // Changes the twips-per-pixel (a new screen or device pixel ratio): the
+  // whole raster is filled with the background, as after Cls.
+  void Rescale(int width, int height, double twipsPerPixel);
+  // Fills a rectangle with the background colour (what the platform does to
+  // an uncovered part of the window before it raises Paint).
+  void FillBackground(const PixelRect& rect);
+
+  // While a clip is set, drawing reaches only the pixels inside one of its
+  // rectangles: a Paint handler draws only where the platform filled.
+  void SetClip(std::vector<PixelRect> rects) { clip_ = std::move(rects); }
+  void ClearClip() { clip_.clear(); }
+
+  // Direct pixel access for the fast line sweep and for tests.
+  Colour PixelAt(int x, int y) const { return FromRgb32(pixels_[Index(x, y)]); }
+  // Sets a pixel given in pixel coordinates; ignored when off the raster or
+  // outside the clip.
+  void SetPixel(int x, int y, Colour colour);
+  // Sets the pixels of column x from row y0 to row y1 (either order, both
+  // included), clipped to the raster.
+  void FillColumn(int x, int y0, int y1, Colour colour);
+
+  const std::uint32_t* Data() const { return pixels_.data(); }
+  std::uint32_t* Data() { return pixels_.data(); }
+  int BytesPerLine() const { return width_ * 4; }
+
+  // The pixel cell of a single twip coordinate, saturated to [-1, Width()]
+  // and [-1, Height()] (see CellOf).
+  int ColumnOf(float twipsX) const;
+  int RowOf(float twipsY) const;
+
+ private:
+  std::size_t Index(int x, int y) const {
+    return static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x);
+  }
+  bool Clipped(int x, int y) const;
+
+  int width_;
+  int height_;
+  double twipsPerPixel_;
+  Colour background_;
+  std::vector<std::uint32_t> pixels_;
+  std::vector<PixelRect> clip_;
+};
+
+}  // namespace pr

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "plot/WorldToPlot.h"
+
+namespace pr {
+class Form;
+
+// The three points and the full scale as one command reads them.
+struct CommandInput {
+  Point p1;
+  Point p2;
+  Point p3;
+  double fullScale = 0.0;
+
+  const Point& PointAt(int index) const { return index == 0 ? p1 : index == 1 ? p2 : p3; }
+};
+
+// Reads the seven boxes with Val, in this order: Text1(0), Text2(0),
+// Text1(1), Text2(1), Text1(2), Text2(2), Text4. Raises Overflow for a
+// number too large for a double.
+CommandInput ReadCommandInput(const Form& form);
+
+// The only check on the input: a full scale equal to 0 ends the command
+// quietly (which also keeps every mapping from dividing by zero).
+inline bool FullScaleGuardStops(const CommandInput& input) { return input.fullScale == 0; }
+
+}  // namespace pr

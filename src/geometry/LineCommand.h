@@ -1,0 +1,35 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "app/numbers/MaybeNumber.h"
+#include "app/surface/Colour.h"
+
+namespace pr {
+class Form;
+
+// What tells the three line buttons apart: one row each.
+struct LineCommandSpec {
+  std::string_view button;                      // "Command2"
+  int first;                                    // point A: 0 for P1, 1 for P2
+  int second;                                   // point B
+  std::array<std::string_view, 2> clearedLabels;  // emptied at the start, in this order
+  bool clearLabelsAfterCls;                     // Command2 clears the surface first
+  std::string_view equationLabel;               // "Label19"
+  std::string_view heading;                     // " Retta su P1-P2      "
+  Colour dotColour;
+  bool perpendicular;                           // Command2 also traces the perpendicular
+  bool interceptAlwaysShown;                    // Command3 writes "0" for a 0 or unset q
+};
+
+extern const std::array<LineCommandSpec, 3> kLineCommands;  // Command2, Command3, Command4
+
+// Clearing, background, input, guard, markers, sweep and the equation text.
+void RunLineCommand(Form& form, const LineCommandSpec& spec);
+
+// "+ 2.00", "- 0.50", "0" for exactly 0, "" for unset.
+std::string CoefficientText(const MaybeNumber& v, std::string_view decimalMark);
+
+}  // namespace pr
