@@ -1,0 +1,70 @@
+#pragma once
+
+#include <map>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "app/Form.h"
+#include "app/surface/Surface.h"
+
+namespace pr::testing {
+
+// Form1 without a window: text boxes and captions in maps, any surface.
+// Remembers every caption write, in order, so tests can check what a
+// command cleared and when.
+class FakeForm final : public Form {
+ public:
+  explicit FakeForm(Surface& surface, std::string decimalMark = ".")
+      : surface_(surface), decimalMark_(std::move(decimalMark)) {}
+
+  // Fills the seven boxes: x1, y1, x2, y2, x3, y3, full scale.
+  void Type(std::string x1, std::string y1, std::string x2, std::string y2, std::string x3,
+            std::string y3, std::string fullScale) {
+    boxes_[{"Text1", 0}] = std::move(x1);
+    boxes_[{"Text2", 0}] = std::move(y1);
+    boxes_[{"Text1", 1}] = std::move(x2);
+    boxes_[{"Text2", 1}] = std::move(y2);
+    boxes_[{"Text1", 2}] = std::move(x3);
+    boxes_[{"Text2", 2}] = std::move(y3);
+    boxes_[{"Text4", kNoIndex}] = std::move(fullScale);
+  }
+  void SetText(std::string_view name, int index, std::string text) {
+    boxes_[{std::string(name), index}] = std::move(text);
+  }
+
+  std::string Text(std::string_view name, int index = kNoIndex) const override {
+    reads_.emplace_back(std::string(name), index);
+    const auto it = boxes_.find({std::string(name), index});
+    return it == boxes_.end() ? std::string() : it->second;
+  }
+  void SetCaption(std::string_view name, std::string_view caption) override {
+    captions_[std::string(name)] = std::string(caption);
+    captionWrites_.emplace_back(std::string(name), std::string(caption));
+  }
+  Surface& Canvas() override { return surface_; }
+  std::string DecimalMark() const override { return decimalMark_; }
+
+  // The caption of a label ("" when never written).
+  std::string Caption(std::string_view name) const {
+    const auto it = captions_.find(std::string(name));
+    return it == captions_.end() ? std::string() : it->second;
+  }
+  const std::vector<std::pair<std::string, std::string>>& CaptionWrites() const { return captionWrites_; }
+  const std::vector<std::pair<std::string, int>>& Reads() const { return reads_; }
+  void ForgetHistory() {
+    captionWrites_.clear();
+    reads_.clear();
+  }
+
+ private:
+  Surface& surface_;
+  std::string decimalMark_;
+  std::map<std::pair<std::string, int>, std::string> boxes_;
+  std::map<std::string, std::string> captions_;
+  std::vector<std::pair<std::string, std::string>> captionWrites_;
+  mutable std::vector<std::pair<std::string, int>> reads_;
+};
+
+}  // namespace pr::testing
