@@ -16,7 +16,9 @@ packages=(
   # fonts: the form font's fallback family
   fonts-liberation fontconfig
   # desktop integration checks and packaging
-  appstream desktop-file-utils dpkg-dev file
+  appstream desktop-file-utils dpkg-dev file librsvg2-bin
+  # the tests run under an Italian and an English locale
+  locales
   # start-up and memory measurement
   time
 )
@@ -31,4 +33,17 @@ if [ "${#missing[@]}" -gt 0 ]; then
   export DEBIAN_FRONTEND=noninteractive
   apt-get update -qq
   apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# Locales for the number-format tests; generated only when missing.
+wanted_locales=(it_IT.UTF-8 en_US.UTF-8)
+for loc in "${wanted_locales[@]}"; do
+  if ! locale -a 2>/dev/null | grep -qix "${loc/UTF-8/utf8}"; then
+    sed -i "s/^# *\(${loc} UTF-8\)/\1/" /etc/locale.gen
+    grep -q "^${loc} UTF-8" /etc/locale.gen || echo "${loc} UTF-8" >> /etc/locale.gen
+    need_locale_gen=1
+  fi
+done
+if [ -n "${need_locale_gen:-}" ]; then
+  locale-gen >/dev/null
 fi
