@@ -1,1 +1,136 @@
-// placeholder: being written
+#include "geometry/LineCommand.h"
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "app/Form.h"
+#include "app/numbers/CheckedMath.h"
+#include "app/numbers/Format.h"
+#include "geometry/CommandInput.h"
+#include "geometry/LineSweep.h"
+#include "geometry/PointMarkers.h"
+#include "geometry/TracedLine.h"
+#include "plot/DrawPlotBackground.h"
+
+namespace pr {
+
+const std::array<LineCommandSpec, 3> kLineCommands = {{
+    {
+        .button = "Command2",
+        .first = 0,
+        .second = 1,
+        .clearedLabels = {"Label20", "Label21"},
+        .clearLabelsAfterCls = true,
+        .equationLabel = "Label19",
+        .heading = " Retta su P1-P2      ",
+        .dotColour = colours::kBlack,
+        .perpendicular = true,
+        .interceptAlwaysShown = false,
+    },
+    {
+        .button = "Command3",
+        .first = 0,
+        .second = 2,
+        .clearedLabels = {"Label19", "Label21"},
+        .clearLabelsAfterCls = false,
+        .equationLabel = "Label20",
+        .heading = " Retta su P1-P3      ",
+        // White whatever the window's colour: it covers grid, axes and
+        // markers where it crosses them.
+        .dotColour = colours::kWhite,
+        .perpendicular = false,
+        .interceptAlwaysShown = true,
+    },
+    {
+        .button = "Command4",
+        .first = 1,
+        .second = 2,
+        .clearedLabels = {"Label19", "Label20"},
+        .clearLabelsAfterCls = false,
+        .equationLabel = "Label21",
+        .heading = " Retta su P2-P3      ",
+        .dotColour = colours::kYellow,
+        .perpendicular = false,
+        .interceptAlwaysShown = false,
+    },
+}};
+
+namespace {
+
+constexpr Colour kPerpendicularColour = colours::kRed;
+
+struct SlopeIntercept {
+  double slope;
+  double intercept;
+};
+
+void ClearLabels(Form& form, const LineCommandSpec& spec) {
+  for (std::string_view label : spec.clearedLabels) form.SetCaption(label, "");
+}
+
+void ClearSurfaceAndLabels(Form& form, const LineCommandSpec& spec) {
+  if (!spec.clearLabelsAfterCls) ClearLabels(form, spec);
+  form.Canvas().Cls();
+  if (spec.clearLabelsAfterCls) ClearLabels(form, spec);
+}
+
+// The perpendicular through (0; q). A horizontal line has no finite -1/m:
+// its perpendicular there is the y axis itself.
+TracedLine PerpendicularOf(const SlopeIntercept& line) {
+  if (line.slope == 0) return {.kind = TracedLine::Kind::VerticalAxis, .colour = kPerpendicularColour};
+  return {.kind = TracedLine::Kind::Sloped,
+          .slope = checked::Div(-1.0, line.slope),
+          .intercept = line.intercept,
+          .colour = kPerpendicularColour};
+}
+
+std::vector<TracedLine> LinesToTrace(const LineCommandSpec& spec, const SlopeIntercept& line) {
+  std::vector<TracedLine> lines{
+      {.kind = TracedLine::Kind::Sloped, .slope = line.slope, .intercept = line.intercept, .colour = spec.dotColour}};
+  // Listed after the line, so where both dots meet the red one shows.
+  if (spec.perpendicular) lines.push_back(PerpendicularOf(line));
+  return lines;
+}
+
+std::string InterceptText(const LineCommandSpec& spec, const MaybeNumber& q, std::string_view mark) {
+  if (spec.interceptAlwaysShown && q == 0) return Format(std::fabs(q.Value()), "", mark);
+  return CoefficientText(q, mark);
+}
+
+std::string EquationText(const LineCommandSpec& spec, const MaybeNumber& m, const MaybeNumber& q,
+                         std::string_view mark) {
+  return std::string(spec.heading) + "Y = " + CoefficientText(m, mark) + " X " + InterceptText(spec, q, mark);
+}
+
+}  // namespace
+
+void RunLineCommand(Form& form, const LineCommandSpec& spec) {
+  Surface& surface = form.Canvas();
+  ClearSurfaceAndLabels(form, spec);
+  DrawPlotBackground(surface);
+  const CommandInput input = ReadCommandInput(form);
+  if (FullScaleGuardStops(input)) return;
+  DrawPointMarkers(surface, input);
+
+  // m and q stay unset when the sweep has no step (a negative full scale).
+  MaybeNumber m;
+  MaybeNumber q;
+  if (SweepHasSteps(input.fullScale)) {
+    const Point a = input.PointAt(spec.first);
+    const Point b = input.PointAt(spec.second);
+    const double dx = checked::Sub(b.x, a.x);
+    // A vertical pair has no y = m·x + q: the command ends quietly and its
+    // label keeps what it showed.
+    if (dx == 0) return;
+    const double slope = checked::Div(checked::Sub(b.y, a.y), dx);
+    const SlopeIntercept line{slope, checked::Sub(a.y, checked::Mul(slope, a.x))};
+    m = line.slope;
+    q = line.intercept;
+    const std::vector<TracedLine> lines = LinesToTrace(spec, line);
+    SweepLines(surface, input.fullScale, lines);
+  }
+  form.SetCaption(spec.equationLabel, EquationText(spec, m, q, form.DecimalMark()));
+}
+
+}  // namespace pr

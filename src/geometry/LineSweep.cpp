@@ -1,1 +1,16 @@
-// placeholder: being written
+#include "geometry/LineSweep.h"
+
+#include "app/surface/RasterSurface.h"
+
+namespace pr {
+
+void SweepLines(Surface& surface, double fullScale, std::span<const TracedLine> lines) {
+  RasterSurface* raster = surface.Raster();
+  if (raster == nullptr || fullScale <= kPlainSweepLargestFullScale) {
+    PlainSweep(surface, fullScale, lines);
+  } else {
+    FastSweep(*raster, fullScale, lines);
+  }
+}
+
+}  // namespace pr

@@ -8,6 +8,14 @@ namespace pr {
 class Surface;
 class RasterSurface;
 
+// The sweep walks x from -fs while x <= fs: it has a step only when
+// -fs <= fs, so a negative full scale traces nothing.
+inline bool SweepHasSteps(double fullScale) { return -fullScale <= fullScale; }
+
+// Up to this full scale the sweep has at most 20001 steps, few enough to set
+// one by one.
+inline constexpr double kPlainSweepLargestFullScale = 100.0;
+
 // Sets, at each step of the sweep for fullScale, one dot of every line, in
 // the order given (a later line's dot covers an earlier one's in the same
 // step). When a dot's arithmetic overflows at some step, the dots of the
