@@ -21,6 +21,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # Recommends of libqt6gui6, and without it the window cannot open.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation")
+# The window names DejaVu Sans, the closest match of the old face.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core")
 
 include(CPack)
