@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+#include "app/numbers/RuntimeError.h"
+#include "app/surface/RasterSurface.h"
+#include "app/surface/RecordingSurface.h"
+#include "geometry/Commands.h"
+#include "geometry/LineSweep.h"
+#include "geometry/TracedLine.h"
+#include "support/FakeForm.h"
+
+namespace pr {
+namespace {
+
+using Kind = TracedLine::Kind;
+
+TEST(DotAt, ClampsBelowTheFullScaleOnly) {
+  struct Case {
+    TracedLine line;
+    double x;
+    Point dot;
+  };
+  const TracedLine rising{Kind::Sloped, 2, 1, 0};
+  const TracedLine axis{Kind::VerticalAxis, 0, 0, 0};
+  const Case cases[] = {
+      {rising, 3, {3, 7}},
+      {rising, -10, {-10, -10}},   // y = -19, lowered to -fs
+      {rising, 20, {20, 41}},       // above the plot: no upper clamp
+      {axis, -3, {0, -3}},
+      {axis, 7.5, {0, 7.5}},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(DotAt(c.line, c.x, 10), c.dot) << c.x;
+  }
+}
+
+TEST(DotAt, OverflowIsTheRunTimeError) {
+  const TracedLine steep{Kind::Sloped, 1e308, 0, 0};
+  const TracedLine high{Kind::Sloped, 1e308, 1e308, 0};
+  for (const auto& [line, x] : {std::pair{steep, 10.0}, std::pair{high, 1.0}}) {
+    try {
+      DotAt(line, x, 10);
+      ADD_FAILURE() << "no error at x " << x;
+    } catch (const RuntimeError& e) {
+      EXPECT_EQ(e.Code(), ErrorCode::Overflow);
+    }
+  }
+}
+
+// The second line leaves the doubles past x = 5.3 while the first is still
+// fine: that step sets neither dot.
+TEST(PlainSweep, AnOverflowingStepSetsNoDot) {
+  const std::array<TracedLine, 2> lines = {TracedLine{Kind::Sloped, 0, 0, 0x000000},
+                                           TracedLine{Kind::Sloped, 1.5e307, 1e308, 0x0000FF}};
+  RecordingSurface surface;
+  EXPECT_THROW(PlainSweep(surface, 10, lines), RuntimeError);
+  const auto& calls = surface.Calls();
+  ASSERT_FALSE(calls.empty());
+  EXPECT_EQ(calls.size() % 2, 0u);
+  EXPECT_EQ(calls.back().colour, 0x0000FFu);
+  EXPECT_LT(calls.size(), 2u * 2001u);
+}
+
+TEST(PlainSweep, NegativeFullScaleHasNoStep) {
+  const std::array<TracedLine, 1> lines = {TracedLine{Kind::Sloped, 1, 0, 0}};
+  RecordingSurface surface;
+  PlainSweep(surface, -10, lines);
+  EXPECT_TRUE(surface.Calls().empty());
+}
+
+// 427 pixels of 15 twips cover the 6400-twip plot.
+RasterSurface PlotRaster() { return RasterSurface(427, 427, 15.0, colours::kWhite); }
+
+TEST(SweepLines, LeavesThePixelsOfThePlainSweepOnARaster) {
+  const std::array<TracedLine, 2> lines = {TracedLine{Kind::Sloped, 2, 1, colours::kBlack},
+                                           TracedLine{Kind::Sloped, -0.5, 1, colours::kRed}};
+  for (double fullScale : {150.0, 1000.0}) {
+    RasterSurface plain = PlotRaster();
+    RasterSurface chosen = PlotRaster();
+    PlainSweep(plain, fullScale, lines);
+    SweepLines(chosen, fullScale, lines);
+    EXPECT_TRUE(std::equal(plain.Data(), plain.Data() + 427 * 427, chosen.Data())) << fullScale;
+  }
+}
+
+bool ColumnHas(const RasterSurface& raster, int column, Colour colour) {
+  for (int row = 0; row < raster.Height(); ++row) {
+    if (raster.PixelAt(column, row) == colour) return true;
+  }
+  return false;
+}
+
+// From a full scale of about 1.4e14 adding 0.01 no longer moves x: the old
+// sweep never ended there.
+TEST(SweepLines, EndsForHugeFullScalesAndSpansThePlot) {
+  for (const char* fullScale : {"1e15", "1e300"}) {
+    RasterSurface raster = PlotRaster();
+    testing::FakeForm form(raster);
+    form.Type("0", "0", "0", "0", "1", "1", fullScale);
+    Command4_Click(form);
+    EXPECT_EQ(form.Caption("Label21"), " Retta su P2-P3      Y = + 1.00 X 0") << fullScale;
+    EXPECT_TRUE(ColumnHas(raster, 0, colours::kYellow)) << fullScale;
+    EXPECT_TRUE(ColumnHas(raster, raster.Width() - 1, colours::kYellow)) << fullScale;
+  }
+}
+
+}  // namespace
+}  // namespace pr

@@ -1,0 +1,200 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "app/numbers/RuntimeError.h"
+#include "geometry/Commands.h"
+#include "geometry/PointsAndDistances.h"
+#include "CommandHarness.h"
+
+namespace pr {
+namespace {
+
+using Op = RecordingSurface::Op;
+using testing::CommandHarness;
+
+constexpr Colour kRed = 255;
+constexpr Colour kBlue = 16711680;
+constexpr Colour kGreen = 65280;
+
+struct Expected {
+  const char* d12;
+  const char* d13;
+  const char* d23;
+  const char* area;
+};
+
+void ExpectResults(const testing::FakeForm& form, const Expected& e) {
+  EXPECT_EQ(form.Caption("Label3"), e.d12);
+  EXPECT_EQ(form.Caption("Label4"), e.d13);
+  EXPECT_EQ(form.Caption("Label5"), e.d23);
+  EXPECT_EQ(form.Caption("Label17"), e.area);
+}
+
+TEST(Command1, WritesDistancesAndAreaAsEachIsKnown) {
+  struct Case {
+    const char* name;
+    std::vector<std::string> boxes;  // x1 y1 x2 y2 x3 y3 fs
+    Expected shown;
+  };
+  const std::vector<Case> cases = {
+      {"3-4-5 triangle", {"0", "0", "3", "0", "0", "4", "10"}, {" 3.00", " 4.00", " 5.00", " 6.00"}},
+      {"same at full scale 5", {"0", "0", "3", "0", "0", "4", "5"}, {" 3.00", " 4.00", " 5.00", " 6.00"}},
+      {"mirrored full scale", {"0", "0", "3", "0", "0", "4", "-10"}, {" 3.00", " 4.00", " 5.00", " 6.00"}},
+      {"three equal points", {"2", "2", "2", "2", "2", "2", "10"}, {" 0.00", " 0.00", " 0.00", " 0.00"}},
+      {"collinear", {"0", "0", "1", "1", "2", "2", "10"}, {" 1.41", " 2.83", " 1.41", " 0.00"}},
+      {"rounded half up, no grouping", {"0", "0", "1234.567", "0", "0", "1", "10"},
+       {" 1234.57", " 1.00", " 1234.57", " 617.28"}},
+      {"point far outside the plot", {"0", "0", "300", "400", "0", "0", "1"}, {" 500.00", " 0.00", " 500.00", " 0.00"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    CommandHarness h;
+    const auto& b = c.boxes;
+    h.form.Type(b[0], b[1], b[2], b[3], b[4], b[5], b[6]);
+    Command1_Click(h.form);
+    ExpectResults(h.form, c.shown);
+  }
+}
+
+TEST(Command1, LabelsAreWrittenInOrderAfterClearingLabel11FirstOfAll) {
+  CommandHarness h;
+  h.form.Type("0", "0", "3", "0", "0", "4", "10");
+  Command1_Click(h.form);
+
+  const std::vector<std::pair<std::string, std::string>> expected = {
+      {"Label11", ""}, {"Label3", " 3.00"}, {"Label4", " 4.00"}, {"Label5", " 5.00"}, {"Label17", " 6.00"}};
+  EXPECT_EQ(h.form.CaptionWrites(), expected);
+  // Label11 is emptied before the surface is cleared.
+  EXPECT_EQ(h.surface.CaptionWritesAtCls(), std::vector<std::size_t>{1});
+}
+
+TEST(Command1, ItalianLocaleWritesTheDecimalComma) {
+  CommandHarness h(",");
+  h.form.Type("0", "0", "3", "0", "0", "4", "10");
+  Command1_Click(h.form);
+  ExpectResults(h.form, {" 3,00", " 4,00", " 5,00", " 6,00"});
+}
+
+TEST(Command1, MarkersAreInterleavedByRadiusAtTheMappedPlaces) {
+  CommandHarness h;
+  h.form.Type("0", "0", "3", "0", "0", "4", "10");
+  Command1_Click(h.form);
+
+  const auto circles = h.CallsOf(Op::Circle);
+  ASSERT_EQ(circles.size(), 90u);
+  struct Marker {
+    float x, y;
+    Colour colour;
+  };
+  const Marker markers[3] = {{3200, 3200, kRed}, {4160, 3200, kBlue}, {3200, 1920, kGreen}};
+  for (std::size_t i = 0; i < circles.size(); ++i) {
+    const Marker& m = markers[i % 3];
+    EXPECT_EQ(circles[i].x1, m.x) << i;
+    EXPECT_EQ(circles[i].y1, m.y) << i;
+    EXPECT_EQ(circles[i].colour, m.colour) << i;
+    EXPECT_EQ(circles[i].radius, static_cast<double>(i / 3 + 1)) << i;
+  }
+}
+
+TEST(Command1, TriangleSidesRunP1P2ThenP1P3ThenP3P2InBlackAfterTheMarkers) {
+  CommandHarness h;
+  h.form.Type("0", "0", "3", "0", "0", "4", "5");
+  Command1_Click(h.form);
+
+  // The background's two axes come first, then the three sides.
+  const auto lines = h.CallsOf(Op::Line);
+  ASSERT_EQ(lines.size(), 5u);
+  struct Side {
+    float x1, y1, x2, y2;
+  };
+  // Full scale 5: 640 twips to the unit, twice the size at full scale 10.
+  const Side sides[3] = {{3200, 3200, 5120, 3200}, {3200, 3200, 3200, 640}, {3200, 640, 5120, 3200}};
+  for (int i = 0; i < 3; ++i) {
+    const auto& line = lines[2 + i];
+    EXPECT_EQ(line.x1, sides[i].x1) << i;
+    EXPECT_EQ(line.y1, sides[i].y1) << i;
+    EXPECT_EQ(line.x2, sides[i].x2) << i;
+    EXPECT_EQ(line.y2, sides[i].y2) << i;
+    EXPECT_EQ(line.colour, 0u);
+  }
+  EXPECT_EQ(h.Calls().back().op, Op::Line);
+}
+
+TEST(Command1, NegativeFullScaleMirrorsThroughTheOrigin) {
+  CommandHarness h;
+  h.form.Type("1", "1", "0", "0", "0", "0", "-5");
+  Command1_Click(h.form);
+  // Where (-1; -1) lands at full scale 5.
+  const auto circles = h.CallsOf(Op::Circle);
+  ASSERT_FALSE(circles.empty());
+  EXPECT_EQ(circles[0].x1, 2560.0f);
+  EXPECT_EQ(circles[0].y1, 3840.0f);
+}
+
+TEST(Command1, ZeroFullScaleKeepsTheLastResults) {
+  CommandHarness h;
+  h.form.Type("0", "0", "3", "0", "0", "4", "10");
+  Command1_Click(h.form);
+  h.form.SetCaption("Label11", "old");
+  h.form.Type("9", "9", "9", "9", "9", "9", "");
+  Command1_Click(h.form);
+
+  ExpectResults(h.form, {" 3.00", " 4.00", " 5.00", " 6.00"});
+  EXPECT_EQ(h.form.Caption("Label11"), "");
+  EXPECT_TRUE(h.CallsOf(Op::Circle).empty());
+}
+
+// Rounding leaves Heron's product for these collinear points a hair below 0;
+// the old program stopped at the square root of it.
+TEST(Command1, CollinearPointsWithANegativeHeronProductShowZeroArea) {
+  CommandHarness h;
+  h.form.Type("9", "-2", "-18", "10", "-36", "18", "10");
+  EXPECT_NO_THROW(Command1_Click(h.form));
+  EXPECT_EQ(h.form.Caption("Label17"), " 0.00");
+  EXPECT_EQ(h.CallsOf(Op::Line).size(), 5u);
+}
+
+TEST(Command1, AnOverflowingSquareStopsBeforeItsLabel) {
+  CommandHarness h;
+  h.form.Type("0", "0", "0", "0", "1e200", "0", "10");
+  try {
+    Command1_Click(h.form);
+    FAIL() << "no error";
+  } catch (const RuntimeError& e) {
+    EXPECT_EQ(e.Code(), ErrorCode::Overflow);
+  }
+  EXPECT_EQ(h.form.Caption("Label3"), " 0.00");
+  EXPECT_EQ(h.form.Caption("Label4"), "");
+  EXPECT_EQ(h.CallsOf(Op::Circle).size(), 90u);
+}
+
+TEST(HeronArea, FromTheThreeSides) {
+  struct Case {
+    double d12, d13, d23, area;
+  };
+  for (const Case& c : {Case{3, 4, 5, 6}, Case{1, 1, 0, 0}, Case{0, 0, 0, 0}, Case{2, 2, 2, std::sqrt(3.0)},
+                        Case{1, 2, 3, 0}}) {
+    EXPECT_DOUBLE_EQ(HeronArea(c.d12, c.d13, c.d23), c.area) << c.d12 << " " << c.d13 << " " << c.d23;
+  }
+}
+
+TEST(HeronArea, ANegativeProductFromRoundingIsZero) {
+  const Point p1{9, -2}, p2{-18, 10}, p3{-36, 18};
+  const double d12 = Distance(p1, p2), d13 = Distance(p1, p3), d23 = Distance(p2, p3);
+  const double s = (d12 + d13 + d23) / 2;
+  ASSERT_LT(s * (s - d12) * (s - d13) * (s - d23), 0.0) << "the case no longer exposes the fault";
+  EXPECT_EQ(HeronArea(d12, d13, d23), 0.0);
+}
+
+TEST(Distance, IsSymmetricAndExact) {
+  EXPECT_EQ(Distance({0, 0}, {3, 4}), 5.0);
+  EXPECT_EQ(Distance({3, 4}, {0, 0}), 5.0);
+  EXPECT_EQ(Distance({-1, -1}, {-1, -1}), 0.0);
+  EXPECT_EQ(Distance({1e150, 0}, {0, 0}), 1e150);
+}
+
+}  // namespace
+}  // namespace pr
