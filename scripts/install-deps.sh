@@ -13,8 +13,8 @@ packages=(
   # the window under test
   xvfb xdotool x11-utils imagemagick
   dbus at-spi2-core python3-pyatspi
-  # fonts: the form font's fallback family
-  fonts-liberation fontconfig
+  # fonts: DejaVu Sans is the form font's fallback family (closest widths)
+  fonts-dejavu-core fonts-liberation fontconfig
   # desktop integration checks and packaging
   appstream desktop-file-utils dpkg-dev file librsvg2-bin
   # the tests run under an Italian and an English locale
