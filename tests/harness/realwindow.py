@@ -123,13 +123,15 @@ class Session:
         self.pid = None
         self.window = None
         self._atspi = None
+        self._logs = []
+        self._old_handlers = None
 
     # --- start and stop -------------------------------------------------
 
     def __enter__(self):
         atexit.register(self.close)
-        self._old_term = signal.signal(signal.SIGTERM, self._on_term)
-        self._old_alarm = signal.signal(signal.SIGALRM, self._on_alarm)
+        self._old_handlers = (signal.signal(signal.SIGTERM, self._on_term),
+                              signal.signal(signal.SIGALRM, self._on_alarm))
         signal.alarm(max(1, int(self.deadline - time.monotonic())))
         try:
             self.tmp = tempfile.mkdtemp(prefix="punti-e-rette-")
@@ -164,6 +166,13 @@ class Session:
                     process.kill()
                     process.wait(timeout=3)
         self.processes = []
+        for log in self._logs:
+            log.close()
+        self._logs = []
+        if self._old_handlers:
+            signal.signal(signal.SIGTERM, self._old_handlers[0])
+            signal.signal(signal.SIGALRM, self._old_handlers[1])
+            self._old_handlers = None
         if self.tmp:
             shutil.rmtree(self.tmp, ignore_errors=True)
             self.tmp = None
@@ -185,9 +194,10 @@ class Session:
         }
 
     def _spawn(self, name, args, env, pass_fds=()):
+        log = open(os.path.join(self.tmp, name + ".log"), "wb")
+        self._logs.append(log)
         process = subprocess.Popen(args, env=env, stdin=subprocess.DEVNULL,
-                                   stdout=subprocess.DEVNULL, stderr=open(
-                                       os.path.join(self.tmp, name + ".log"), "wb"),
+                                   stdout=subprocess.DEVNULL, stderr=log,
                                    pass_fds=pass_fds, start_new_session=True)
         self.processes.append((name, process))
         return process
@@ -277,9 +287,9 @@ class Session:
         """A left click at pixel (x, y) of the client area."""
         self._xdotool("mousemove", "--window", self.window, str(x), str(y), "click", "1")
 
-    def click_control(self, name, by="name"):
+    def click_control(self, name, by="name", role=None):
         """A click in the middle of the control with this accessible name."""
-        x, y, w, h = self.extents(name, by)
+        x, y, w, h = self.extents(name, by, role)
         self.click(x + w // 2, y + h // 2)
 
     def window_size(self):
@@ -333,17 +343,19 @@ class Session:
             todo.extend(node.getChildAtIndex(i) for i in reversed(range(node.childCount)))
         return [n for n in found if n is not None]
 
-    def find(self, text, by="name"):
-        """The accessible whose name (or description) is `text`."""
+    def find(self, text, by="name", role=None):
+        """The accessible whose name (or description) is `text`; `role`
+        ("label", "text", "push button") tells apart a text box and the label
+        that share a heading, such as "Fondo scala"."""
         for node in self.accessibles():
             value = node.name if by == "name" else node.description
-            if value == text:
+            if value == text and (role is None or node.getRoleName() == role):
                 return node
         raise HarnessError("no accessible with %s %r" % (by, text))
 
-    def accessible_text(self, text, by="name"):
+    def accessible_text(self, text, by="name", role=None):
         """What a control shows: a text box's contents, a label's caption."""
-        node = self.find(text, by)
+        node = self.find(text, by, role)
         try:
             t = node.queryText()
             if node.getRoleName() == "text":
@@ -352,11 +364,22 @@ class Session:
             pass
         return node.name
 
-    def extents(self, text, by="name"):
+    def extents(self, text, by="name", role=None):
         """(x, y, width, height) of a control in window pixels."""
         pyatspi = self._pyatspi()
-        e = self.find(text, by).queryComponent().getExtents(pyatspi.WINDOW_COORDS)
+        e = self.find(text, by, role).queryComponent().getExtents(pyatspi.WINDOW_COORDS)
         return e.x, e.y, e.width, e.height
+
+    def wait_for(self, condition, what, timeout=5):
+        """Polls `condition()` until it is true; the accessibility bus and the
+        screen lag a little behind a key press."""
+        end = min(self.deadline, time.monotonic() + timeout)
+        while time.monotonic() < end:
+            value = condition()
+            if value:
+                return value
+            time.sleep(0.05)
+        raise HarnessError("timed out waiting for " + what)
 
     def focused_name(self):
         """The accessible name of the control that has the keyboard focus."""

@@ -1,0 +1,390 @@
+// Form1 in process, on Qt's offscreen platform at 96 DPI (15 twips to a
+// pixel): the controls as the layout table gives them, labels that follow
+// their captions, the repaint model and the handlers behind the dispatcher.
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QApplication>
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <cmath>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "app/ErrorReporter.h"
+#include "app/layout/FormLayout.h"
+#include "app/window/Form1.h"
+
+namespace pr::window {
+namespace {
+
+using layout::ControlKind;
+using layout::ControlRow;
+
+constexpr Colour kGridColour = 7;
+constexpr Colour kWhite = 0xFFFFFF;
+
+// Twips to pixels at 96 DPI, rounded to the nearest pixel.
+int Px(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
+
+std::string NameOf(const ControlRow& row) {
+  return std::string(row.name) + (row.index == layout::kNoIndex ? "" : "(" + std::to_string(row.index) + ")");
+}
+
+QColor Rgb(Colour c) { return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)); }
+
+class CollectingReporter final : public ErrorReporter {
+ public:
+  void Report(const std::string& message) override { reports.push_back(message); }
+  std::vector<std::string> reports;
+};
+
+class Form1Test : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    form.show();
+    QApplication::processEvents();
+  }
+
+  QLabel& Label(const char* name) { return *static_cast<QLabel*>(form.Control(name)); }
+  QLineEdit& Box(const char* name, int index = layout::kNoIndex) {
+    return *static_cast<QLineEdit*>(form.Control(name, index));
+  }
+  void Type(const std::vector<const char*>& seven) {
+    const std::pair<const char*, int> boxes[] = {{"Text1", 0}, {"Text2", 0}, {"Text1", 1}, {"Text2", 1},
+                                                 {"Text1", 2}, {"Text2", 2}, {"Text4", layout::kNoIndex}};
+    for (std::size_t i = 0; i < 7; ++i) Box(boxes[i].first, boxes[i].second).setText(seven[i]);
+  }
+  void Press(const char* button) { static_cast<QPushButton*>(form.Control(button))->click(); }
+  Colour Pixel(int x, int y) const { return form.Raster().PixelAt(x, y); }
+  Colour Background() const { return form.Raster().Background(); }
+  std::map<std::string, QRect> Geometries() const {
+    std::map<std::string, QRect> all;
+    for (const FormControl& c : form.Controls()) all[NameOf(*c.row)] = c.widget->geometry();
+    return all;
+  }
+
+  CollectingReporter reporter;
+  Form1 form{reporter};
+};
+
+// ---- the controls against the layout table --------------------------------
+
+void ExpectGeometry(const ControlRow& row, const QWidget& widget) {
+  EXPECT_EQ(widget.pos(), QPoint(Px(row.left), Px(row.top)));
+  const auto* label = dynamic_cast<const QLabel*>(&widget);
+  if (!(label && row.autoSize)) {
+    EXPECT_EQ(widget.size(), QSize(Px(row.width), Px(row.height)));
+    return;
+  }
+  // An auto-size label is as wide as its caption in this window's font,
+  // which must stay close to the old face's width that the table records.
+  EXPECT_EQ(widget.height(), Px(row.height));
+  if (row.caption.empty()) {
+    EXPECT_EQ(widget.width(), Px(row.width));
+  } else {
+    const double advance = QFontMetricsF(widget.font()).horizontalAdvance(label->text());
+    EXPECT_GE(widget.width(), advance);
+    EXPECT_LT(widget.width(), advance + 1);
+    EXPECT_NEAR(widget.width(), Px(row.width), 0.2 * Px(row.width));
+  }
+}
+
+void ExpectCaption(const ControlRow& row, const QWidget& widget) {
+  const QString caption = QString::fromUtf8(row.caption.data(), qsizetype(row.caption.size()));
+  if (auto* label = dynamic_cast<const QLabel*>(&widget)) {
+    EXPECT_EQ(label->text(), caption);
+  } else if (auto* button = dynamic_cast<const QPushButton*>(&widget)) {
+    EXPECT_EQ(button->text(), caption);
+  } else if (auto* box = dynamic_cast<const QLineEdit*>(&widget)) {
+    EXPECT_TRUE(box->text().isEmpty());
+  }
+}
+
+void ExpectColour(const ControlRow& row, QWidget& widget) {
+  const QColor platformDefault = QApplication::palette(&widget).color(
+      row.kind == ControlKind::TextBox ? QPalette::Text : QPalette::WindowText);
+  const QColor expected = row.colour ? Rgb(*row.colour) : platformDefault;
+  switch (row.kind) {
+    case ControlKind::Label:
+      EXPECT_EQ(widget.palette().color(QPalette::WindowText), expected);
+      EXPECT_TRUE(widget.autoFillBackground()) << "labels are opaque";
+      break;
+    case ControlKind::TextBox:
+      EXPECT_EQ(widget.palette().color(QPalette::Text), expected);
+      break;
+    case ControlKind::Shape: {
+      const QImage marker = widget.grab().toImage();
+      EXPECT_EQ(QColor(marker.pixel(marker.width() / 2, marker.height() / 2)), expected);
+      break;
+    }
+    case ControlKind::CommandButton:
+      EXPECT_FALSE(row.colour.has_value());
+      break;
+  }
+}
+
+void ExpectFont(const ControlRow& row, const QWidget& widget) {
+  if (row.kind == ControlKind::Shape) return;
+  EXPECT_DOUBLE_EQ(widget.font().pointSizeF(), row.fontPoints);
+  EXPECT_EQ(widget.font().weight(), QFont::Bold);
+  EXPECT_FALSE(widget.font().italic());
+  const QString family = QFontInfo(widget.font()).family();
+  EXPECT_TRUE(family == "MS Sans Serif" || family == "DejaVu Sans") << family.toStdString();
+}
+
+TEST_F(Form1Test, EveryControlStandsAsTheLayoutTableSays) {
+  ASSERT_EQ(form.Controls().size(), layout::kControlCount);
+  for (const ControlRow& row : layout::Controls()) {
+    SCOPED_TRACE(NameOf(row));
+    QWidget* widget = form.Control(row.name, row.index);
+    ASSERT_NE(widget, nullptr);
+    EXPECT_EQ(widget->objectName().toStdString(), NameOf(row));
+    EXPECT_EQ(widget->parentWidget(), &form);
+    EXPECT_TRUE(widget->isVisible());
+    ExpectGeometry(row, *widget);
+    ExpectCaption(row, *widget);
+    ExpectColour(row, *widget);
+    ExpectFont(row, *widget);
+  }
+}
+
+TEST_F(Form1Test, TheWindowOpensShowingTheWholeLayoutAndStaysResizable) {
+  EXPECT_EQ(form.windowTitle(), "Punti e rette");
+  EXPECT_GE(form.width() * 15, layout::kLayoutWidth);
+  EXPECT_GE(form.height() * 15, layout::kLayoutHeight);
+  EXPECT_LT(form.minimumWidth(), form.width());
+  EXPECT_GT(form.maximumWidth(), form.width());
+  EXPECT_TRUE(form.findChildren<QScrollArea*>().empty());
+  EXPECT_EQ(form.Raster().Width(), form.width());
+  EXPECT_DOUBLE_EQ(form.Raster().TwipsPerPixel(), 15.0);
+}
+
+TEST_F(Form1Test, ASmallerWindowHidesControlsInsteadOfRearrangingThem) {
+  const auto before = Geometries();
+  form.resize(300, 200);
+  QApplication::processEvents();
+  EXPECT_EQ(Geometries(), before);
+  EXPECT_TRUE(form.Control("Label13")->isVisible());  // still there, past the edge
+}
+
+// ---- labels that follow their captions ------------------------------------
+
+TEST_F(Form1Test, AutoSizeLabelsGrowAndShrinkToTheRightAndNothingElseMoves) {
+  struct Case {
+    const char* label;
+    int emptyWidthTwips;  // the empty label's width in the table
+  };
+  for (const Case& c : {Case{"Label19", 90}, Case{"Label20", 90}, Case{"Label21", 90}, Case{"Label17", 75}}) {
+    SCOPED_TRACE(c.label);
+    auto others = Geometries();
+    const QRect empty = Label(c.label).geometry();
+    EXPECT_EQ(empty.width(), Px(c.emptyWidthTwips));
+
+    form.SetCaption(c.label, " Retta su P1-P2      Y = + 2.00 X + 1.00");
+    const QRect grown = Label(c.label).geometry();
+    EXPECT_EQ(grown.topLeft(), empty.topLeft());
+    EXPECT_GT(grown.width(), 10 * empty.width());
+    EXPECT_EQ(grown.height(), empty.height());
+
+    form.SetCaption(c.label, " 1.00");
+    const QRect shorter = Label(c.label).geometry();
+    EXPECT_EQ(shorter.topLeft(), empty.topLeft());
+    EXPECT_LT(shorter.width(), grown.width());
+
+    form.SetCaption(c.label, "");
+    EXPECT_EQ(Label(c.label).geometry(), empty);
+
+    others.erase(NameOf(*layout::Find(c.label)));
+    auto after = Geometries();
+    after.erase(NameOf(*layout::Find(c.label)));
+    EXPECT_EQ(after, others);
+  }
+}
+
+TEST_F(Form1Test, FixedSizeLabelsKeepTheirSizeAndShowWhatFits) {
+  for (const char* name : {"Label3", "Label4", "Label5", "Label12", "Label14", "Label15"}) {
+    SCOPED_TRACE(name);
+    const QRect before = Label(name).geometry();
+    EXPECT_EQ(before.size(), QSize(Px(735), Px(255)));
+    form.SetCaption(name, " 123456789.00 and much more than fits");
+    EXPECT_EQ(Label(name).geometry(), before);
+    EXPECT_FALSE(Label(name).wordWrap());
+    form.SetCaption(name, "");
+    EXPECT_EQ(Label(name).geometry(), before);
+  }
+}
+
+// ---- Form as the commands see it ------------------------------------------
+
+TEST_F(Form1Test, TextBoxesAreReadByNameAndIndex) {
+  Type({"1", "-2", "3,5", "4", "5", "6", "10"});
+  EXPECT_EQ(form.Text("Text1", 0), "1");
+  EXPECT_EQ(form.Text("Text2", 0), "-2");
+  EXPECT_EQ(form.Text("Text1", 1), "3,5");
+  EXPECT_EQ(form.Text("Text2", 2), "6");
+  EXPECT_EQ(form.Text("Text4"), "10");
+  Box("Text1", 0).setText(QString::fromUtf8("unità"));
+  EXPECT_EQ(form.Text("Text1", 0), "unit\xC3\xA0");
+}
+
+TEST_F(Form1Test, OnlyLabelsTakeCaptionsAndOnlyTextBoxesGiveText) {
+  EXPECT_THROW(form.SetCaption("Text4", "x"), std::out_of_range);
+  EXPECT_THROW(form.SetCaption("Label99", "x"), std::out_of_range);
+  EXPECT_THROW(form.Text("Label1"), std::out_of_range);
+  EXPECT_THROW(form.Text("Text1"), std::out_of_range);  // an array element needs its index
+  form.SetCaption("Label13", "unit\xC3\xA0");
+  EXPECT_EQ(Label("Label13").text(), QString::fromUtf8("unità"));
+}
+
+TEST_F(Form1Test, TheDecimalMarkIsTheSystemLocales) {
+  EXPECT_EQ(form.DecimalMark(), QLocale::system().decimalPoint().toStdString());
+  EXPECT_EQ(&form.Canvas(), static_cast<const Surface*>(&form.Raster()));
+}
+
+// ---- the repaint model ----------------------------------------------------
+
+TEST_F(Form1Test, TheFirstShowPaintsThePlotBackground) {
+  EXPECT_EQ(Pixel(213, 213), 0u);           // the axes cross
+  EXPECT_EQ(Pixel(0, 266), 0x0000FFu);       // the red edge dot at (0, 4000)
+  EXPECT_EQ(Pixel(600, 300), Background());  // right of the plot area
+  // The toolkit's window colour, light grey: the commands' white and yellow
+  // dots must show on it.
+  EXPECT_EQ(Rgb(Background()), form.palette().color(QPalette::Window));
+  EXPECT_NE(Background(), kWhite);
+  EXPECT_GT(Rgb(Background()).lightness(), 160);
+}
+
+TEST_F(Form1Test, ARepaintByTheToolkitKeepsTheFigure) {
+  form.Canvas().PSet(1500, 1500, kWhite);
+  form.repaint();
+  form.update();
+  QApplication::processEvents();
+  EXPECT_EQ(Pixel(100, 100), kWhite);
+  const QImage shown = form.grab().toImage();
+  EXPECT_EQ(QColor(shown.pixel(100, 100)), Qt::white);
+  EXPECT_EQ(QColor(shown.pixel(213, 213)), Qt::black);
+}
+
+TEST_F(Form1Test, UncoveringFillsThatRegionAndPaintsOnlyThere) {
+  RasterSurface& surface = const_cast<RasterSurface&>(form.Raster());
+  const int gridX = surface.ColumnOf(1600);
+  const int gridY = surface.RowOf(1600);
+  ASSERT_EQ(Pixel(gridX, gridY), kGridColour);
+  surface.SetPixel(gridX, gridY, kWhite);  // a figure over a grid dot
+  surface.SetPixel(gridX + 1, gridY, kWhite);
+  surface.SetPixel(300, 300, kWhite);  // a figure elsewhere
+
+  form.Uncover({gridX - 5, gridY - 5, 20, 20});
+
+  EXPECT_EQ(Pixel(gridX, gridY), kGridColour);
+  EXPECT_EQ(Pixel(gridX + 1, gridY), Background());
+  EXPECT_EQ(Pixel(300, 300), kWhite);
+  EXPECT_TRUE(reporter.reports.empty());
+}
+
+TEST_F(Form1Test, GrowingPaintsTheAddedAreaAndKeepsTheRest) {
+  form.resize(150, 150);
+  QApplication::processEvents();
+  ASSERT_EQ(form.Raster().Width(), 150);
+  form.Canvas().PSet(1500, 1500, kWhite);  // pixel (100, 100), kept
+  form.resize(974, 576);
+  QApplication::processEvents();
+  ASSERT_EQ(form.Raster().Width(), 974);
+  EXPECT_EQ(Pixel(100, 100), kWhite);
+  EXPECT_EQ(Pixel(213, 400), 0u);  // the vertical axis below the kept part
+  EXPECT_EQ(Pixel(400, 213), 0u);  // the horizontal axis right of it
+}
+
+// ---- handlers behind the dispatcher ---------------------------------------
+
+TEST_F(Form1Test, TheButtonsRunTheirCommands) {
+  Type({"0", "1", "1", "3", "2", "0", "10"});
+  Press("Command1");
+  EXPECT_FALSE(Label("Label3").text().isEmpty());
+  EXPECT_FALSE(Label("Label17").text().isEmpty());
+  Press("Command2");
+  EXPECT_EQ(Label("Label19").text(), " Retta su P1-P2      Y = + 2.00 X + 1.00");
+  Press("Command3");
+  EXPECT_TRUE(Label("Label19").text().isEmpty());
+  EXPECT_FALSE(Label("Label20").text().isEmpty());
+  Press("Command4");
+  EXPECT_TRUE(Label("Label20").text().isEmpty());
+  EXPECT_FALSE(Label("Label21").text().isEmpty());
+  EXPECT_TRUE(reporter.reports.empty());
+}
+
+TEST_F(Form1Test, ARunTimeErrorIsReportedAndTheProgramGoesOn) {
+  Type({"0", "1", "1", "3", "2", "0", "10"});
+  Press("Command2");
+  const QString before = Label("Label19").text();
+  Type({"0", "0", "1E-300", "1E300", "2", "0", "10"});  // a slope past the double range
+  Press("Command2");
+  EXPECT_EQ(reporter.reports, std::vector<std::string>{"Errore di run-time '6':\n\nOverflow"});
+  EXPECT_EQ(Label("Label19").text(), before);
+  // What was drawn before the error stays: the axis, P1's red marker.
+  EXPECT_EQ(Pixel(213, 100), 0u);
+  EXPECT_EQ(Pixel(213, 213), 0x0000FFu);
+  Press("Command3");
+  EXPECT_FALSE(Label("Label20").text().isEmpty());
+  EXPECT_EQ(reporter.reports.size(), 1u);
+}
+
+// ---- focus and accessibility ----------------------------------------------
+
+TEST_F(Form1Test, TheFocusStartsOnCommand1AndOnlyBoxesAndButtonsTakeIt) {
+  EXPECT_EQ(form.focusWidget(), form.Control("Command1"));
+  for (const FormControl& c : form.Controls()) {
+    const bool focusable = c.row->kind == ControlKind::TextBox || c.row->kind == ControlKind::CommandButton;
+    EXPECT_EQ(c.widget->focusPolicy() != Qt::NoFocus, focusable) << NameOf(*c.row);
+  }
+}
+
+QString Accessible(QWidget* widget, QAccessible::Text what) {
+  return QAccessible::queryAccessibleInterface(widget)->text(what);
+}
+
+TEST_F(Form1Test, EveryControlHasSomethingToSpeak) {
+  const std::map<std::string, QString> boxes = {{"Text1(0)", "x1"}, {"Text2(0)", "y1"}, {"Text1(1)", "x2"},
+                                                {"Text2(1)", "y2"}, {"Text1(2)", "x3"}, {"Text2(2)", "y3"},
+                                                {"Text4", "Fondo scala"}};
+  for (const FormControl& c : form.Controls()) {
+    SCOPED_TRACE(NameOf(*c.row));
+    const QString name = Accessible(c.widget, QAccessible::Name);
+    switch (c.row->kind) {
+      case ControlKind::TextBox:
+        EXPECT_EQ(name, boxes.at(NameOf(*c.row)));
+        break;
+      case ControlKind::CommandButton:
+      case ControlKind::Label:
+        EXPECT_EQ(name, QString::fromUtf8(c.row->caption.data(), qsizetype(c.row->caption.size())));
+        break;
+      case ControlKind::Shape:
+        EXPECT_TRUE(name.startsWith("Legenda")) << name.toStdString();
+        break;
+    }
+  }
+  form.SetCaption("Label3", " 2.24");
+  EXPECT_EQ(Accessible(&Label("Label3"), QAccessible::Name), " 2.24");
+  EXPECT_EQ(Accessible(&Label("Label3"), QAccessible::Description), "Distanza P1-P2");
+  EXPECT_EQ(Accessible(&Label("Label19"), QAccessible::Description), "Equazione della retta P1-P2");
+}
+
+}  // namespace
+}  // namespace pr::window
+
+int main(int argc, char** argv) {
+  // 96 DPI, whatever the machine: one pixel is 15 twips.
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+  qputenv("QT_SCALE_FACTOR", "1");
+  qputenv("QT_FONT_DPI", "96");
+  QApplication application(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
