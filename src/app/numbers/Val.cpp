@@ -18,8 +18,9 @@ constexpr std::size_t kKeptDigits = 800;
 // exactly, and adding digit counts to it cannot overflow an int64_t.
 constexpr std::int64_t kExponentClamp = 100'000'000'000'000'000;
 
-// 10^309 is past the largest double and 10^-330 is below half the smallest
-// subnormal: outside this window the answer needs no conversion at all.
+// With the point exponent past 310 the value is at least 10^310, past the
+// largest double; below -330 it is under 10^-331, less than half the smallest
+// subnormal. Outside this window the answer needs no conversion at all.
 constexpr std::int64_t kOverflowExponent = 310;
 constexpr std::int64_t kUnderflowExponent = -330;
 
