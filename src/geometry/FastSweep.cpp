@@ -1,11 +1,99 @@
-// Temporary: the fast sweep is being written; until then it runs the plain one.
-#include "geometry/LineSweep.h"
+#include <algorithm>
+#include <optional>
+#include <vector>
+
+#include "app/numbers/RuntimeError.h"
 #include "app/surface/RasterSurface.h"
+#include "app/surface/SingleCoordinates.h"
+#include "geometry/LineSweep.h"
+#include "geometry/SweepHits.h"
+#include "geometry/SweepPositions.h"
 
 namespace pr {
 
+namespace {
+
+bool DotOverflows(const TracedLine& line, double x, double fullScale) {
+  try {
+    DotAt(line, x, fullScale);
+    return false;
+  } catch (const RuntimeError&) {
+    return true;
+  }
+}
+
+// Where along the sweep a line's dots stop being computable: the first
+// overflowing step, if any. slope * x + q is monotone in x, so the steps
+// whose dot is finite form one stretch; the caller has checked the first.
+std::optional<SweepPosition> FirstOverflow(const SweepPositions& positions, const TracedLine& line, double fullScale) {
+  SweepPosition fine = positions.First();
+  SweepPosition overflowing = positions.Last();
+  if (!DotOverflows(line, positions.XAt(overflowing), fullScale)) return std::nullopt;
+  while (const std::optional<SweepPosition> middle = positions.Between(fine, overflowing)) {
+    (DotOverflows(line, positions.XAt(*middle), fullScale) ? overflowing : fine) = *middle;
+  }
+  return overflowing;
+}
+
+// The cell of a plot coordinate, as PSet finds it; a coordinate beyond the
+// single range lies off the raster on its own side.
+int CellOfTwips(double twips, double twipsPerPixel, int count) {
+  const std::optional<float> single = NarrowToSingle(twips);
+  if (!single) return twips < 0 ? -1 : count;
+  return CellOf(*single, twipsPerPixel, count);
+}
+
+// A hit of one line, ordered as the plain sweep sets its dots: by step, and
+// within a step by the line's place in the list.
+struct LineHit {
+  SweepHit hit;
+  std::size_t line;
+  bool operator<(const LineHit& other) const {
+    if (hit.last != other.hit.last) return hit.last < other.hit.last;
+    return line < other.line;
+  }
+};
+
+void CollectHits(const RasterSurface& raster, const SweepPositions& positions, SweepPosition last,
+                 double fullScale, double scale, std::span<const TracedLine> lines, std::vector<LineHit>& out) {
+  std::vector<SweepHit> hits;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const TracedLine& line = lines[i];
+    const auto cellAt = [&](SweepPosition p) {
+      const PlotPoint at = WorldToPlotScaled(DotAt(line, positions.XAt(p), fullScale), scale);
+      return PixelCell{CellOfTwips(at.x, raster.TwipsPerPixel(), raster.Width()),
+                       CellOfTwips(at.y, raster.TwipsPerPixel(), raster.Height())};
+    };
+    hits.clear();
+    SweepHitFinder(positions, raster.Width(), raster.Height(), cellAt).Find(positions.First(), last, hits);
+    for (const SweepHit& hit : hits) out.push_back({hit, i});
+  }
+}
+
+}  // namespace
+
 void FastSweep(RasterSurface& raster, double fullScale, std::span<const TracedLine> lines) {
-  PlainSweep(raster, fullScale, lines);
+  if (!SweepHasSteps(fullScale)) return;
+  const double scale = PlotScale(fullScale);
+  const SweepPositions positions(fullScale);
+  if (positions.Empty() || lines.empty()) return;
+
+  // The plain sweep computes every dot of a step before it sets any, and
+  // stops at the first step with an overflowing dot.
+  std::optional<SweepPosition> stop;
+  for (const TracedLine& line : lines) {
+    if (DotOverflows(line, positions.XAt(positions.First()), fullScale)) throw RuntimeError(ErrorCode::Overflow);
+    const std::optional<SweepPosition> overflow = FirstOverflow(positions, line, fullScale);
+    if (overflow && (!stop || *overflow < *stop)) stop = overflow;
+  }
+
+  std::vector<LineHit> hits;
+  CollectHits(raster, positions, stop ? positions.Before(*stop) : positions.Last(), fullScale, scale, lines, hits);
+  // Painted in the plain sweep's order, the last dot to reach a pixel shows.
+  std::sort(hits.begin(), hits.end());
+  for (const LineHit& h : hits) raster.SetPixel(h.hit.cell.column, h.hit.cell.row, lines[h.line].colour);
+
+  if (stop) throw RuntimeError(ErrorCode::Overflow);
 }
 
 }  // namespace pr
