@@ -272,7 +272,7 @@ TEST_F(Form1Test, ARepaintByTheToolkitKeepsTheFigure) {
 }
 
 TEST_F(Form1Test, UncoveringFillsThatRegionAndPaintsOnlyThere) {
-  RasterSurface& surface = const_cast<RasterSurface&>(form.Raster());
+  RasterSurface& surface = *form.Canvas().Raster();
   const int gridX = surface.ColumnOf(1600);
   const int gridY = surface.RowOf(1600);
   ASSERT_EQ(Pixel(gridX, gridY), kGridColour);
