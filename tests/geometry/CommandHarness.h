@@ -1,5 +1,6 @@
 #pragma once
 
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -38,7 +39,13 @@ struct CommandHarness {
     surface.Watch(form);
   }
 
-  const std::vector<RecordingSurface::Call>& Calls() const { return surface.Recording().Calls(); }
+  // What the surface shows: the calls since the last Cls.
+  std::vector<RecordingSurface::Call> Calls() const {
+    const auto& all = surface.Recording().Calls();
+    auto first = all.end();
+    while (first != all.begin() && std::prev(first)->op != RecordingSurface::Op::Cls) --first;
+    return {first, all.end()};
+  }
 
   // The dots the line sweep set: the PSets after the last marker circle.
   std::vector<RecordingSurface::Call> SweepDots() const {
