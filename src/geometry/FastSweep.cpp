@@ -6,6 +6,7 @@
 #include "app/surface/RasterSurface.h"
 #include "app/surface/SingleCoordinates.h"
 #include "geometry/LineSweep.h"
+#include "geometry/SweepCellEdges.h"
 #include "geometry/SweepHits.h"
 #include "geometry/SweepPositions.h"
 
@@ -56,16 +57,21 @@ struct LineHit {
 
 void CollectHits(const RasterSurface& raster, const SweepPositions& positions, SweepPosition last,
                  double fullScale, double scale, std::span<const TracedLine> lines, std::vector<LineHit>& out) {
+  const double twipsPerPixel = raster.TwipsPerPixel();
+  const SweepCellEdges columns(twipsPerPixel, raster.Width());
+  const SweepCellEdges rows(twipsPerPixel, raster.Height());
   std::vector<SweepHit> hits;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const TracedLine& line = lines[i];
-    const auto cellAt = [&](SweepPosition p) {
+    const auto sampleAt = [&](SweepPosition p) {
       const PlotPoint at = WorldToPlotScaled(DotAt(line, positions.XAt(p), fullScale), scale);
-      return PixelCell{CellOfTwips(at.x, raster.TwipsPerPixel(), raster.Width()),
-                       CellOfTwips(at.y, raster.TwipsPerPixel(), raster.Height())};
+      return DotSample{at.x, at.y,
+                       PixelCell{CellOfTwips(at.x, twipsPerPixel, raster.Width()),
+                                 CellOfTwips(at.y, twipsPerPixel, raster.Height())}};
     };
     hits.clear();
-    SweepHitFinder(positions, raster.Width(), raster.Height(), cellAt).Find(positions.First(), last, hits);
+    SweepHitFinder(positions, columns, rows, raster.Width(), raster.Height(), sampleAt)
+        .Find(positions.First(), last, hits);
     for (const SweepHit& hit : hits) out.push_back({hit, i});
   }
 }
