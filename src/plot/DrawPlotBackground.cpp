@@ -1,1 +1,58 @@
-// placeholder: being written
+#include "plot/DrawPlotBackground.h"
+
+#include <cstdint>
+
+#include "app/surface/RasterSurface.h"
+#include "plot/PlotArea.h"
+
+namespace pr {
+
+namespace {
+
+using namespace plot;
+
+// The old program counted its grid loops in 16-bit Integers; the largest
+// value a counter reaches is 6720, one step past the last line.
+using Counter = std::int16_t;
+
+struct EdgeDot {
+  int y;
+  Colour colour;
+};
+// Both land on grid dots of the line x = 0; each is set twice in a row.
+constexpr EdgeDot kEdgeDots[] = {
+    {kRedEdgeDotY, colours::kRed},
+    {kRedEdgeDotY, colours::kRed},
+    {kBlackEdgeDotY, colours::kBlack},
+    {kBlackEdgeDotY, colours::kBlack},
+};
+
+Counter Next(Counter counter, int step) { return static_cast<Counter>(counter + step); }
+
+// Generic over the surface so that on the raster every dot is a direct,
+// inlined PSet rather than a virtual call; the calls are the same either way.
+template <class Canvas>
+void DrawOn(Canvas& canvas) {
+  for (Counter x = 0; x <= kSide; x = Next(x, kGridSpacing)) {
+    for (Counter y = 0; y <= kSide; y = Next(y, kVerticalDotPitch)) canvas.PSet(x, y, kGridColour);
+  }
+  // 42-twip steps stop at 6384: the horizontal lines fall short of the right edge.
+  for (Counter y = 0; y <= kSide; y = Next(y, kGridSpacing)) {
+    for (Counter x = 0; x <= kSide; x = Next(x, kHorizontalDotPitch)) canvas.PSet(x, y, kGridColour);
+  }
+  canvas.Line(kOrigin, 0, kOrigin, kSide, kAxisColour);
+  canvas.Line(0, kOrigin, kSide, kOrigin, kAxisColour);
+  for (const EdgeDot& dot : kEdgeDots) canvas.PSet(0, dot.y, dot.colour);
+}
+
+}  // namespace
+
+void DrawPlotBackground(Surface& surface) {
+  if (RasterSurface* raster = surface.Raster()) {
+    DrawOn(*raster);
+  } else {
+    DrawOn(surface);
+  }
+}
+
+}  // namespace pr

@@ -1,1 +1,10 @@
-// placeholder: being written
+#include "plot/FormPaint.h"
+
+#include "app/Form.h"
+#include "plot/DrawPlotBackground.h"
+
+namespace pr {
+
+void Form_Paint(Form& form) { DrawPlotBackground(form.Canvas()); }
+
+}  // namespace pr

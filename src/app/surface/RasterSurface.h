@@ -1,9 +1,13 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "app/surface/Colour.h"
+#include "app/surface/SingleCoordinates.h"
 #include "app/surface/Surface.h"
 
 namespace pr {
@@ -24,11 +28,14 @@ struct PixelRect {
 // `twipsPerPixel` twips to a pixel (15 at 96 DPI, 7.5 at device pixel ratio 2).
 // Pixels are 0xFFRRGGBB words, row after row, so a QImage of format RGB32
 // can show them without a copy. Points off the raster are not drawn.
+// A point (x, y) lands on pixel (ColumnOf(x), RowOf(y)); lines, circles and
+// the fast line sweep use the same cells, so they meet the dots exactly.
 class RasterSurface final : public Surface {
  public:
   RasterSurface(int width, int height, double twipsPerPixel, Colour background);
 
-  // Surface
+  // Surface. Cls fills the whole raster even while a clip is set: it wipes
+  // every figure, not only the part a repaint is redrawing.
   void Cls() override;
   void PSet(double x, double y, Colour colour) override;
   void Line(double x1, double y1, double x2, double y2, Colour colour) override;
@@ -56,7 +63,8 @@ class RasterSurface final : public Surface {
   void SetClip(std::vector<PixelRect> rects) { clip_ = std::move(rects); }
   void ClearClip() { clip_.clear(); }
 
-  // Direct pixel access for the fast line sweep and for tests.
+  // Direct pixel access for the fast line sweep and for tests; (x, y) must be
+  // on the raster.
   Colour PixelAt(int x, int y) const { return FromRgb32(pixels_[Index(x, y)]); }
   // Sets a pixel given in pixel coordinates; ignored when off the raster or
   // outside the clip.
@@ -78,7 +86,12 @@ class RasterSurface final : public Surface {
   std::size_t Index(int x, int y) const {
     return static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x);
   }
-  bool Clipped(int x, int y) const;
+  bool Clipped(int x, int y) const { return !clip_.empty() && OutsideClip(x, y); }
+  bool OutsideClip(int x, int y) const;
+  // Sets a pixel known to be on the raster, unless the clip excludes it.
+  void Plot(int x, int y, std::uint32_t rgb) {
+    if (!Clipped(x, y)) pixels_[Index(x, y)] = rgb;
+  }
 
   int width_;
   int height_;
@@ -87,5 +100,23 @@ class RasterSurface final : public Surface {
   std::vector<std::uint32_t> pixels_;
   std::vector<PixelRect> clip_;
 };
+
+// The dot-setting calls are inline: a background is 6594 of them and a line
+// sweep sets up to millions.
+
+inline int RasterSurface::ColumnOf(float twipsX) const { return CellOf(twipsX, twipsPerPixel_, width_); }
+inline int RasterSurface::RowOf(float twipsY) const { return CellOf(twipsY, twipsPerPixel_, height_); }
+
+inline void RasterSurface::SetPixel(int x, int y, Colour colour) {
+  if (x < 0 || x >= width_ || y < 0 || y >= height_) return;
+  Plot(x, y, ToRgb32(colour));
+}
+
+inline void RasterSurface::PSet(double x, double y, Colour colour) {
+  const std::optional<float> sx = NarrowToSingle(x);
+  const std::optional<float> sy = NarrowToSingle(y);
+  if (!sx || !sy) return;
+  SetPixel(ColumnOf(*sx), RowOf(*sy), colour);
+}
 
 }  // namespace pr

@@ -17,8 +17,12 @@ class RecordingSurface final : public Surface {
   enum class Op { Cls, PSet, Line, Circle };
 
   struct Call {
-    Op op;
-    std::optional<float> x1, y1, x2, y2;  // PSet and Circle use x1, y1
+    Op op = Op::Cls;
+    // PSet and Circle use x1, y1
+    std::optional<float> x1{};
+    std::optional<float> y1{};
+    std::optional<float> x2{};
+    std::optional<float> y2{};
     double radius = 0.0;                  // Circle only
     Colour colour = 0;
   };

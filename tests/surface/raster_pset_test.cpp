@@ -1,0 +1,86 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "app/surface/RasterSurface.h"
+#include "support/RasterAssertions.h"
+
+namespace pr {
+namespace {
+
+using testing::Cell;
+using testing::DrawnCells;
+
+constexpr double kAt96Dpi = 15.0;       // 1440 twips per inch / 96 pixels per inch
+constexpr double kAtRatioTwo = 7.5;     // the same screen at device pixel ratio 2
+constexpr Colour kPaper = colours::kWhite;
+
+struct Placement {
+  double twipsPerPixel;
+  double x, y;
+  Cell pixel;
+};
+
+class PSetPlacement : public ::testing::TestWithParam<Placement> {};
+
+TEST_P(PSetPlacement, SetsExactlyThePixelTheTwipsFallIn) {
+  const Placement& c = GetParam();
+  RasterSurface raster(900, 900, c.twipsPerPixel, kPaper);
+  raster.PSet(c.x, c.y, colours::kRed);
+  EXPECT_EQ(DrawnCells(raster), std::set<Cell>{c.pixel});
+  EXPECT_EQ(raster.PixelAt(c.pixel.first, c.pixel.second), colours::kRed);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cells, PSetPlacement,
+    ::testing::Values(Placement{kAt96Dpi, 0, 0, {0, 0}}, Placement{kAt96Dpi, 14, 14.9, {0, 0}},
+                      Placement{kAt96Dpi, 15, 29.9, {1, 1}}, Placement{kAt96Dpi, 42, 40, {2, 2}},
+                      Placement{kAt96Dpi, 3200, 3200, {213, 213}}, Placement{kAt96Dpi, 6384, 6400, {425, 426}},
+                      Placement{kAtRatioTwo, 7.4, 7.5, {0, 1}}, Placement{kAtRatioTwo, 42, 40, {5, 5}},
+                      Placement{kAtRatioTwo, 3200, 6400, {426, 853}},
+                      // The coordinate is narrowed to single first: 14.9999999999
+                      // becomes 15 and falls into the second pixel, as a line
+                      // sweep computing the same value must find it.
+                      Placement{kAt96Dpi, 14.9999999999, 0, {1, 0}}));
+
+TEST(PSet, LaterDotsOverwriteEarlierOnes) {
+  RasterSurface raster(10, 10, kAt96Dpi, kPaper);
+  raster.PSet(20, 20, colours::kRed);
+  raster.PSet(25, 16, colours::kBlue);  // the same pixel
+  EXPECT_EQ(raster.PixelAt(1, 1), colours::kBlue);
+  EXPECT_EQ(DrawnCells(raster).size(), 1u);
+}
+
+TEST(PSet, PointsOffTheSurfaceAreNotDrawnAndRaiseNothing) {
+  const double inf = std::numeric_limits<double>::infinity();
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const double beyondSingle = 1e39;
+  const double justOff = 100 * kAt96Dpi;  // the first column past a 100-pixel raster
+  const double cases[][2] = {
+      {-0.001, 0},       {0, -1},         {justOff, 0},   {0, justOff},       {1e30, 5},  {5, -1e30},
+      {beyondSingle, 5}, {5, -beyondSingle}, {inf, 5},    {5, -inf},          {nan, 5},   {5, nan},
+      {std::numeric_limits<double>::max(), std::numeric_limits<double>::lowest()},
+  };
+  RasterSurface raster(100, 100, kAt96Dpi, kPaper);
+  for (const auto& c : cases) {
+    EXPECT_NO_THROW(raster.PSet(c[0], c[1], colours::kRed)) << c[0] << ", " << c[1];
+  }
+  EXPECT_TRUE(DrawnCells(raster).empty());
+}
+
+TEST(PSet, TheLastPixelOfEachEdgeIsOnTheSurface) {
+  RasterSurface raster(100, 50, kAt96Dpi, kPaper);
+  raster.PSet(100 * kAt96Dpi - 0.01, 50 * kAt96Dpi - 0.01, colours::kRed);
+  EXPECT_EQ(raster.PixelAt(99, 49), colours::kRed);
+}
+
+TEST(SetPixel, IgnoresPixelsOffTheRaster) {
+  RasterSurface raster(4, 3, kAt96Dpi, kPaper);
+  for (const Cell& c : {Cell{-1, 0}, Cell{0, -1}, Cell{4, 0}, Cell{0, 3}}) raster.SetPixel(c.first, c.second, 0);
+  raster.SetPixel(3, 2, 0);
+  EXPECT_EQ(DrawnCells(raster), (std::set<Cell>{{3, 2}}));
+}
+
+}  // namespace
+}  // namespace pr
