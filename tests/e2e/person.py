@@ -99,6 +99,15 @@ def press_and_read(session, command, expected, scale=1):
     return shown, session.stable_screenshot()
 
 
+def press_and_look(session, command, scale=1):
+    """Clicks `command` and returns the screenshot once the window has
+    changed and settled; for sessions that read nothing from the bus."""
+    before = session.screenshot()
+    click(session, command, scale)
+    session.wait_for(lambda: session.screenshot() != before, "the window to change")
+    return session.stable_screenshot()
+
+
 def descendants(node):
     found, todo = [], [node]
     while todo:
