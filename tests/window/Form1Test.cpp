@@ -261,12 +261,17 @@ TEST_F(Form1Test, TheFirstShowPaintsThePlotBackground) {
 }
 
 TEST_F(Form1Test, ARepaintByTheToolkitKeepsTheFigure) {
-  form.Canvas().PSet(1500, 1500, kWhite);
+  form.Canvas().PSet(1600, 1600, kWhite);  // over a grid dot
+  form.Canvas().PSet(1500, 1500, kWhite);  // between grid dots
+  const int gridX = form.Raster().ColumnOf(1600);
+  const int gridY = form.Raster().RowOf(1600);
   form.repaint();
   form.update();
   QApplication::processEvents();
+  EXPECT_EQ(Pixel(gridX, gridY), kWhite);
   EXPECT_EQ(Pixel(100, 100), kWhite);
   const QImage shown = form.grab().toImage();
+  EXPECT_EQ(QColor(shown.pixel(gridX, gridY)), Qt::white);
   EXPECT_EQ(QColor(shown.pixel(100, 100)), Qt::white);
   EXPECT_EQ(QColor(shown.pixel(213, 213)), Qt::black);
 }
@@ -292,11 +297,11 @@ TEST_F(Form1Test, GrowingPaintsTheAddedAreaAndKeepsTheRest) {
   form.resize(150, 150);
   QApplication::processEvents();
   ASSERT_EQ(form.Raster().Width(), 150);
-  form.Canvas().PSet(1500, 1500, kWhite);  // pixel (100, 100), kept
+  form.Canvas().PSet(1600, 1600, kWhite);  // over a grid dot of the kept part
   form.resize(974, 576);
   QApplication::processEvents();
   ASSERT_EQ(form.Raster().Width(), 974);
-  EXPECT_EQ(Pixel(100, 100), kWhite);
+  EXPECT_EQ(Pixel(form.Raster().ColumnOf(1600), form.Raster().RowOf(1600)), kWhite);
   EXPECT_EQ(Pixel(213, 400), 0u);  // the vertical axis below the kept part
   EXPECT_EQ(Pixel(400, 213), 0u);  // the horizontal axis right of it
 }
