@@ -272,9 +272,15 @@ class Session:
     def _xdotool(self, *args, check=True):
         return self._run(["xdotool"] + list(args), check=check).decode()
 
-    def focus(self):
-        """Gives the window the keyboard focus (no window manager does it)."""
-        self._xdotool("windowfocus", "--sync", self.window)
+    def focus(self, window=None):
+        """Gives a window (the main one by default) the keyboard focus: no
+        window manager does it."""
+        self._xdotool("windowfocus", "--sync", window or self.window)
+
+    def other_windows(self):
+        """The program's visible windows besides the main one (a message box)."""
+        found = self._xdotool("search", "--onlyvisible", "--pid", str(self.pid), check=False)
+        return [w for w in found.split() if w != self.window]
 
     def key(self, *keys):
         """Presses keys by X name: key("Tab"), key("shift+Tab"), key("space")."""
@@ -298,8 +304,9 @@ class Session:
         w, h = size.split("x")
         return int(w), int(h)
 
-    def screenshot(self):
-        return Screenshot.from_ppm(self._run(["import", "-window", self.window, "-depth", "8", "ppm:-"]))
+    def screenshot(self, window=None):
+        return Screenshot.from_ppm(self._run(["import", "-window", window or self.window,
+                                              "-depth", "8", "ppm:-"]))
 
     def stable_screenshot(self, attempts=40):
         """A screenshot equal to the one before it: the screen has settled."""
