@@ -37,19 +37,6 @@ TEST(DotAt, ClampsBelowTheFullScaleOnly) {
   }
 }
 
-TEST(DotAt, OverflowIsTheRunTimeError) {
-  const TracedLine steep{Kind::Sloped, 1e308, 0, 0};
-  const TracedLine high{Kind::Sloped, 1e308, 1e308, 0};
-  for (const auto& [line, x] : {std::pair{steep, 10.0}, std::pair{high, 1.0}}) {
-    try {
-      DotAt(line, x, 10);
-      ADD_FAILURE() << "no error at x " << x;
-    } catch (const RuntimeError& e) {
-      EXPECT_EQ(e.Code(), ErrorCode::Overflow);
-    }
-  }
-}
-
 // The second line leaves the doubles past x = 5.3 while the first is still
 // fine: that step sets neither dot.
 TEST(PlainSweep, AnOverflowingStepSetsNoDot) {
@@ -62,13 +49,6 @@ TEST(PlainSweep, AnOverflowingStepSetsNoDot) {
   EXPECT_EQ(calls.size() % 2, 0u);
   EXPECT_EQ(calls.back().colour, 0x0000FFu);
   EXPECT_LT(calls.size(), 2u * 2001u);
-}
-
-TEST(PlainSweep, NegativeFullScaleHasNoStep) {
-  const std::array<TracedLine, 1> lines = {TracedLine{Kind::Sloped, 1, 0, 0}};
-  RecordingSurface surface;
-  PlainSweep(surface, -10, lines);
-  EXPECT_TRUE(surface.Calls().empty());
 }
 
 // 427 pixels of 15 twips cover the 6400-twip plot.

@@ -58,18 +58,6 @@ TEST(ReadCommandInput, ANumberBeyondDoubleIsTheOverflowError) {
   }
 }
 
-TEST(FullScaleGuard, StopsOnlyAtZero) {
-  struct Case {
-    double fullScale;
-    bool stops;
-  };
-  for (const Case& c : {Case{0.0, true}, Case{-0.0, true}, Case{-5, false}, Case{1e-300, false}, Case{10, false}}) {
-    CommandInput input;
-    input.fullScale = c.fullScale;
-    EXPECT_EQ(FullScaleGuardStops(input), c.stops) << c.fullScale;
-  }
-}
-
 // Every command clears, redraws the background and reads before the guard:
 // with a zero full scale the surface holds exactly one background.
 TEST(FullScaleGuard, EveryCommandStopsAfterTheBackground) {
