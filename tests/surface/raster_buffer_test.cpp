@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <stdexcept>
 
 #include "app/surface/RasterSurface.h"
@@ -136,6 +138,14 @@ TEST(FillBackground, FillsTheRectangleClippedToTheRasterWhateverTheClip) {
     }
   }
   EXPECT_EQ(DrawnCells(raster), expected);
+}
+
+TEST(FillBackground, AcceptsRectanglesReachingToTheEndOfTheIntRange) {
+  RasterSurface raster(5, 5, kAt96Dpi, kPaper);
+  for (int x = 0; x < 5; ++x) raster.FillColumn(x, 0, 4, colours::kBlack);
+  raster.FillBackground({3, 3, std::numeric_limits<int>::max(), std::numeric_limits<int>::max()});
+  raster.FillBackground({std::numeric_limits<int>::max(), 0, 5, 5});  // entirely off the raster
+  EXPECT_EQ(testing::CountPixels(raster, colours::kBlack), 25u - 4u);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <iterator>
 #include <limits>
 #include <map>
+#include <random>
 
 #include "app/surface/RasterSurface.h"
 #include "support/RasterAssertions.h"
@@ -65,16 +66,32 @@ TEST(Line, AtDevicePixelRatioTwoTheAxisHasTwiceThePixels) {
   EXPECT_EQ(LineCells(3200, 0, 3200, 6400, 900, kAtRatioTwo), ColumnOfCells(426, 0, 853));
 }
 
-TEST(Line, IncludesBothEndCells) {
-  const struct {
-    double x1, y1, x2, y2;
-  } cases[] = {{16, 17, 1000, 333}, {1000, 333, 16, 17}, {44, 5000, 290, 100}, {3000, 3000, 100, 3100}};
-  for (const auto& c : cases) {
-    const std::set<Cell> cells = LineCells(c.x1, c.y1, c.x2, c.y2);
-    const Cell first{static_cast<int>(c.x1 / kAt96Dpi), static_cast<int>(c.y1 / kAt96Dpi)};
-    const Cell last{static_cast<int>(c.x2 / kAt96Dpi), static_cast<int>(c.y2 / kAt96Dpi)};
-    EXPECT_TRUE(cells.count(first)) << c.x1 << "," << c.y1;
-    EXPECT_TRUE(cells.count(last)) << c.x2 << "," << c.y2;
+// At every step along the longer axis the line's pixel is the cell nearest
+// to the exact line between the end cells' centres (a tie may go either way),
+// as Bresenham's algorithm chooses; the end cells are therefore included.
+TEST(Line, EachStepTakesTheCellNearestTheExactLine) {
+  std::mt19937 random(20261207);
+  std::uniform_int_distribution<int> cell(0, 99);
+  std::uniform_real_distribution<double> within(0.0, 0.999);
+  for (int i = 0; i < 3000; ++i) {
+    const int ends[4] = {cell(random), cell(random), cell(random), cell(random)};
+    const std::set<Cell> drawn = LineCells((ends[0] + within(random)) * kAt96Dpi, (ends[1] + within(random)) * kAt96Dpi,
+                                           (ends[2] + within(random)) * kAt96Dpi, (ends[3] + within(random)) * kAt96Dpi, 100);
+    const bool steep = std::abs(ends[3] - ends[1]) > std::abs(ends[2] - ends[0]);
+    const auto major = [&](int k) { return ends[steep ? k + 1 : k]; };
+    const auto minor = [&](int k) { return ends[steep ? k : k + 1]; };
+    const auto at = [steep](int m, int n) { return steep ? Cell{n, m} : Cell{m, n}; };
+    const int length = major(2) - major(0);
+    const int sign = length < 0 ? -1 : 1;
+    for (int step = 0; step <= std::abs(length); ++step) {
+      const double exact = length == 0 ? minor(0) : minor(0) + double(step) * (minor(2) - minor(0)) / std::abs(length);
+      const int m = major(0) + sign * step;
+      const int nearest = static_cast<int>(std::floor(exact + 0.5));
+      const bool tie = exact + 0.5 == nearest;
+      ASSERT_TRUE(drawn.count(at(m, nearest)) || (tie && drawn.count(at(m, nearest - 1))))
+          << "line " << i << " step " << step;
+    }
+    ASSERT_EQ(drawn.size(), std::abs(length) + 1u) << "line " << i;
   }
 }
 
