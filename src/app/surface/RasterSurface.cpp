@@ -54,6 +54,7 @@ void RasterSurface::Line(double x1, double y1, double x2, double y2, Colour colo
 void RasterSurface::Circle(double x, double y, double radius, Colour colour) {
   const std::optional<float> sx = NarrowToSingle(x);
   const std::optional<float> sy = NarrowToSingle(y);
+  // The radius is a single too: beyond the single range the ring is off the surface.
   const std::optional<float> sr = NarrowToSingle(radius);
   if (!sx || !sy || !sr) return;
   const double column = std::floor(InPixels(*sx, twipsPerPixel_));
