@@ -53,7 +53,6 @@ TEST(WorldToPlot, EqualsTheMappingWithTheScaleFormedOnceToTheLastBit) {
 TEST(PlotScale, IsTwipsPerWorldUnit) {
   EXPECT_EQ(PlotScale(10), 320.0);
   EXPECT_EQ(PlotScale(-3200), -1.0);
-  EXPECT_EQ(PlotScale(3), 3200.0 / 3.0);
 }
 
 TEST(PlotScale, RaisesOverflowWhenTheFactorIsBeyondTheDoubleRange) {
