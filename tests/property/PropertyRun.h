@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "app/surface/RasterSurface.h"
+#include "property/CommandOracle.h"
+#include "property/InputGenerator.h"
+#include "support/FakeForm.h"
+
+namespace pr::property {
+
+// The window's client area at 96 DPI: 974 x 576 pixels of 15 twips.
+inline constexpr int kClientWidth = 974;
+inline constexpr int kClientHeight = 576;
+inline constexpr double kTwipsPerPixel = 15.0;
+inline constexpr Colour kWindowGrey = 0xF0F0F0;
+
+inline RasterSurface ClientAreaRaster() { return RasterSurface(kClientWidth, kClientHeight, kTwipsPerPixel, kWindowGrey); }
+
+// The same client area in pixels four times as wide: the same twips, a
+// sixteenth of the pixels. Clearing the full raster costs more than most
+// commands, so the properties that run 10^4 and more commands use this one.
+inline constexpr double kCoarseTwipsPerPixel = 4 * kTwipsPerPixel;
+inline RasterSurface CoarseClientAreaRaster() {
+  return RasterSurface((kClientWidth + 3) / 4, (kClientHeight + 3) / 4, kCoarseTwipsPerPixel, kWindowGrey);
+}
+
+// Types the boxes and runs one command on the form, recording what a rule
+// check needs.
+inline CommandRun RunOn(testing::FakeForm& form, int command, const BoxTexts& boxes) {
+  TypeBoxes(form, boxes);
+  CommandRun run;
+  run.command = command;
+  run.texts = &boxes;
+  run.mark = form.DecimalMark();
+  run.before = ResultCaptions(form);
+  form.ForgetHistory();
+  run.error = RunCommand(command, form);
+  run.after = ResultCaptions(form);
+  run.writes = form.CaptionWrites();
+  return run;
+}
+
+// What a failure message needs to bring the input back.
+inline std::string Reproduction(std::uint64_t seed, int index, int command, const BoxTexts& boxes) {
+  return "input " + std::to_string(index) + " of seed " + std::to_string(seed) + " (rerun with " +
+         kSeedVariable + "=" + std::to_string(seed) + "): Command" + std::to_string(command + 1) + " on " +
+         Quoted(boxes);
+}
+
+}  // namespace pr::property
