@@ -217,8 +217,12 @@ class Session:
     def _start_xvfb(self):
         read, write = os.pipe()
         # -displayfd: Xvfb picks a free display itself, so sessions can overlap.
+        # -noreset: the AT-SPI bus launcher connects and leaves before the
+        # program does; without it the server resets then, and under load the
+        # program's connection lands in the reset and fails.
         self._spawn("Xvfb", ["Xvfb", "-displayfd", str(write), "-screen", "0",
-                             "%dx%dx24" % self.screen, "-nolisten", "tcp", "-dpi", "96"],
+                             "%dx%dx24" % self.screen, "-nolisten", "tcp", "-dpi", "96",
+                             "-noreset"],
                     self.env, pass_fds=(write,))
         os.close(write)
         self.env["DISPLAY"] = ":" + self._read_line(read, "Xvfb")
