@@ -18,8 +18,12 @@ ctest --test-dir build --output-on-failure -j"$jobs"
 echo "== Sanitizer build (build-asan/) and the unit and command tests under it"
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DPR_SANITIZE=ON -DPR_BENCH=OFF >/dev/null
 cmake --build build-asan -j"$jobs"
-ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-  ctest --test-dir build-asan --output-on-failure -j"$jobs" -L unit
+# Every report is fatal: the build stops at the first UB (-fno-sanitize-recover),
+# and these options make sure nothing from the environment turns that off.
+# No test found is a failure too, so a broken label cannot pass silently.
+ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:abort_on_error=1:detect_stack_use_after_return=1:strict_string_checks=1 \
+UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1:abort_on_error=1 \
+  ctest --test-dir build-asan --output-on-failure -j"$jobs" -L unit --no-tests=error
 
 if [ -x scripts/fuzz.sh ]; then
   echo "== Fuzzing, bounded"
