@@ -125,9 +125,8 @@ def with_role(session, role):
 def dismiss_message_box(session):
     """Presses Enter in the message box, the program's other window; with no
     window manager it gets the keyboard focus only when given it."""
-    windows = session._xdotool("search", "--onlyvisible", "--pid", str(session.pid)).split()
-    boxes = [w for w in windows if w != session.window]
+    boxes = session.other_windows()
     if len(boxes) != 1:
-        raise HarnessError(f"expected one message box, found windows {windows}")
-    session._xdotool("windowfocus", "--sync", boxes[0])
+        raise HarnessError(f"expected one message box, found windows {boxes}")
+    session.focus(boxes[0])
     session.key("Return")

@@ -36,9 +36,11 @@ def exec_argv(entry, search_path):
 
 def window_facts(session):
     """The window's title and WM_CLASS, which docks match to the menu entry."""
-    title = session._xdotool("getwindowname", session.window).strip()
-    wm_class = subprocess.run(["xprop", "-id", session.window, "WM_CLASS"], env=session.env,
-                              capture_output=True, text=True, check=True).stdout
+    def ask(*args):
+        return subprocess.run(args, env=session.env, capture_output=True, text=True, check=True).stdout
+
+    title = ask("xdotool", "getwindowname", session.window).strip()
+    wm_class = ask("xprop", "-id", session.window, "WM_CLASS")
     names = [part.strip().strip('"') for part in wm_class.split("=", 1)[1].split(",")]
     return title, names
 

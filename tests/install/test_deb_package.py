@@ -28,6 +28,11 @@ def run(*args):
                           env=dict(os.environ, DEBIAN_FRONTEND="noninteractive"))
 
 
+def apt_install(deb):
+    # Waits for a dpkg lock held by someone else instead of failing at once.
+    return run("apt-get", "install", "-y", "--no-install-recommends", "-o", "DPkg::Lock::Timeout=60", deb)
+
+
 def installed():
     status = run("dpkg-query", "-W", "-f=${Status}", PACKAGE)
     return status.returncode == 0 and status.stdout == "install ok installed"
@@ -42,7 +47,7 @@ class DebianPackage(unittest.TestCase):
             raise AssertionError(f"expected one package in {DEB_DIR}, found {debs}")
         cls.deb = debs[0]
         cls.was_installed = installed()  # a person's own install is left in place
-        cls.install = run("apt-get", "install", "-y", "--no-install-recommends", cls.deb)
+        cls.install = apt_install(cls.deb)
 
     @classmethod
     def tearDownClass(cls):
@@ -84,7 +89,7 @@ class DebianPackage(unittest.TestCase):
         for path in INSTALLED_FILES:
             self.assertFalse(os.path.exists(path), path)
         if self.was_installed:
-            run("apt-get", "install", "-y", "--no-install-recommends", self.deb)
+            apt_install(self.deb)
 
 
 if __name__ == "__main__":
