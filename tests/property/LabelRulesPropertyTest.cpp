@@ -17,8 +17,7 @@ namespace {
 constexpr int kColourCheckEvery = 8;
 
 TEST(LabelRulesProperty, EveryCommandOnAnyInputKeepsTheRules) {
-  const std::uint64_t seed = PropertySeed();
-  InputGenerator generate(seed);
+  InputGenerator generate(PropertySeed());
   RasterSurface raster = CoarseClientAreaRaster();
   // Labels carry over from run to run, as in the window: a command meets
   // whatever the others left. One form writes periods, the other commas.
@@ -31,11 +30,11 @@ TEST(LabelRulesProperty, EveryCommandOnAnyInputKeepsTheRules) {
     const BoxTexts boxes = generate.Boxes();
     const int command = i % 4;
     const CommandRun run = RunOn(forms[static_cast<std::size_t>(i / 4 % 2)], command, boxes);
-    ASSERT_EQ(BrokenRule(run), "") << Reproduction(seed, i, command, boxes);
+    ASSERT_EQ(BrokenRule(run), "") << Reproduction(i, command, boxes);
     ++(run.error ? overflows : completed)[static_cast<std::size_t>(command)];
     if (i % kColourCheckEvery == 0) {
       ASSERT_TRUE(OnlyProgramColours(raster)) << "a colour the program never draws after "
-                                              << Reproduction(seed, i, command, boxes);
+                                              << Reproduction(i, command, boxes);
     }
   }
   // Both outcomes must be common, or the rules above were hardly tried.
@@ -43,7 +42,7 @@ TEST(LabelRulesProperty, EveryCommandOnAnyInputKeepsTheRules) {
     EXPECT_GT(completed[c], inputs / 20) << "Command" << c + 1;
     EXPECT_GT(overflows[c], inputs / 200) << "Command" << c + 1;
     std::cout << "Command" << c + 1 << ": " << completed[c] << " ran to the end, " << overflows[c]
-              << " ended by Overflow (seed " << seed << ")\n";
+              << " ended by Overflow (seed " << PropertySeed() << ")\n";
   }
 }
 

@@ -43,11 +43,12 @@ inline CommandRun RunOn(testing::FakeForm& form, int command, const BoxTexts& bo
   return run;
 }
 
-// What a failure message needs to bring the input back.
-inline std::string Reproduction(std::uint64_t seed, int index, int command, const BoxTexts& boxes) {
-  return "input " + std::to_string(index) + " of seed " + std::to_string(seed) + " (rerun with " +
-         kSeedVariable + "=" + std::to_string(seed) + "): Command" + std::to_string(command + 1) + " on " +
-         Quoted(boxes);
+// What a failure message needs to bring the input back: the texts
+// themselves, and the seed and place of the input in its property.
+inline std::string Reproduction(int index, int command, const BoxTexts& boxes) {
+  const std::string seed = std::to_string(PropertySeed());
+  return "input " + std::to_string(index) + " (rerun with " + kSeedVariable + "=" + seed + "): Command" +
+         std::to_string(command + 1) + " on " + Quoted(boxes);
 }
 
 }  // namespace pr::property
