@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/numbers/RuntimeError.h"
+#include "numbers/ItalianLocale.h"
 
 namespace pr {
 namespace {
@@ -59,17 +60,7 @@ INSTANTIATE_TEST_SUITE_P(Subnormal, FormatWrites, testing::Values(
 INSTANTIATE_TEST_SUITE_P(NegativeZero, FormatWrites, testing::Values(FormatCase{-0.0, " 0.00"}));
 
 // The core takes the mark as given; the process locale has no say.
-class FormatUnderItalianLocale : public testing::Test {
- protected:
-  void SetUp() override {
-    previous_ = std::setlocale(LC_ALL, nullptr);
-    if (std::setlocale(LC_ALL, "it_IT.UTF-8") == nullptr) GTEST_SKIP() << "it_IT.UTF-8 not installed";
-  }
-  void TearDown() override { std::setlocale(LC_ALL, previous_.c_str()); }
-
- private:
-  std::string previous_;
-};
+class FormatUnderItalianLocale : public numbers_test::ItalianLocale {};
 
 TEST_F(FormatUnderItalianLocale, WritesTheGivenDecimalMark) {
   EXPECT_EQ(Format(1234.567, kDistancePattern, ","), " 1234,57");

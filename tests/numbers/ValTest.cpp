@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/numbers/RuntimeError.h"
+#include "numbers/ItalianLocale.h"
 
 namespace pr {
 namespace {
@@ -122,17 +123,7 @@ INSTANTIATE_TEST_SUITE_P(TooLargeForADouble, ValOverflows, testing::Values(
     OverflowCase{"0." + std::string(1000, '0') + "1e1400"}));
 
 // Whatever the user's locale, the period is the one decimal separator.
-class ValUnderItalianLocale : public testing::Test {
- protected:
-  void SetUp() override {
-    previous_ = std::setlocale(LC_ALL, nullptr);
-    if (std::setlocale(LC_ALL, "it_IT.UTF-8") == nullptr) GTEST_SKIP() << "it_IT.UTF-8 not installed";
-  }
-  void TearDown() override { std::setlocale(LC_ALL, previous_.c_str()); }
-
- private:
-  std::string previous_;
-};
+class ValUnderItalianLocale : public numbers_test::ItalianLocale {};
 
 TEST_F(ValUnderItalianLocale, StillReadsThePeriod) {
   ASSERT_STREQ(std::localeconv()->decimal_point, ",");

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <clocale>
+#include <string>
+
+#include <gtest/gtest.h>
+
+namespace numbers_test {
+
+// Runs a test with the process locale set to Italian (decimal comma), and
+// puts the previous locale back afterwards. Skips when it is not installed.
+class ItalianLocale : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    previous_ = std::setlocale(LC_ALL, nullptr);
+    if (std::setlocale(LC_ALL, "it_IT.UTF-8") == nullptr) GTEST_SKIP() << "it_IT.UTF-8 not installed";
+  }
+  void TearDown() override { std::setlocale(LC_ALL, previous_.c_str()); }
+
+ private:
+  std::string previous_;
+};
+
+}  // namespace numbers_test
