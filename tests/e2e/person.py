@@ -37,6 +37,14 @@ RESULTS = {
 
 DECIMAL_MARK = {"it_IT.UTF-8": ",", "en_US.UTF-8": "."}
 
+# The locale a test runs under (CTest runs each suite under both).
+LOCALE = os.environ.get("PR_LOCALE", "it_IT.UTF-8")
+
+
+def shown(text):
+    """A result text with the test locale's decimal mark: shown(" 3.00")."""
+    return text.replace(".", DECIMAL_MARK[LOCALE])
+
 
 def installed_program():
     """The program as `cmake --install` put it under $PR_PREFIX."""

@@ -4,19 +4,14 @@ get area 0, a huge full scale comes back at once, and a run-time error is
 shown in a message box after which the program goes on.
 """
 
-import os
 import unittest
 
 import person
 from figure_checks import problems_with
 from pixels import BLACK, RED, Figure
 
-LOCALE = os.environ.get("PR_LOCALE", "it_IT.UTF-8")
-MARK = person.DECIMAL_MARK[LOCALE]
-
-
-def shown(text):
-    return text.replace(".", MARK)
+LOCALE = person.LOCALE
+shown = person.shown
 
 
 class MendedFaults(unittest.TestCase):

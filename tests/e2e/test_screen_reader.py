@@ -2,12 +2,11 @@
 button by its accessible name, the keyboard focus moving through them, and
 the text of every result label once a command has written it."""
 
-import os
 import unittest
 
 import person
 
-LOCALE = os.environ.get("PR_LOCALE", "it_IT.UTF-8")
+LOCALE = person.LOCALE
 
 TEXT_BOXES = ["x1", "y1", "x2", "y2", "x3", "y3", "Fondo scala"]
 BUTTONS = ["I punti e le distanze", " Retta per P1-P2 e  perpend.", "Retta per P1-P3", "Retta per P2-P3"]

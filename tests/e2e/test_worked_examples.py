@@ -5,20 +5,14 @@ the plot. Run once per locale (PR_LOCALE): the results use the locale's
 decimal mark, the input always reads the period.
 """
 
-import os
 import unittest
 
 import person
 from figure_checks import problems_with
 from pixels import BACKGROUND_GRID, BLACK, RED, WHITE, YELLOW, Figure, to_pixel
 
-LOCALE = os.environ.get("PR_LOCALE", "it_IT.UTF-8")
-MARK = person.DECIMAL_MARK[LOCALE]
-
-
-def shown(text):
-    """A result text with the locale's decimal mark: shown(" 3.00")."""
-    return text.replace(".", MARK)
+LOCALE = person.LOCALE
+shown = person.shown
 
 
 class WorkedExamples(unittest.TestCase):
