@@ -1,7 +1,9 @@
 // Three points on one line have area " 0.00", also when rounding leaves
-// Heron's product a hair below zero (P1 (9; -2), P2 (-18; 10), P3 (-36; 18)).
+// Heron's product a hair below zero (P1 (9; -2), P2 (-18; 10), P3 (-36; 18))
+// and when the coordinates run into the thousands and beyond.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdio>
 #include <string>
 
@@ -11,24 +13,27 @@ namespace pr::property {
 namespace {
 
 // Tenths as a person types them: "-3.7". Points on a line in tenths are
-// only nearly on one in binary; their area is still far below a hundredth.
+// only nearly on one in binary: their true area is far below a hundredth.
 std::string Tenths(int tenths) {
   char buffer[32];
   std::snprintf(buffer, sizeof buffer, "%.1f", tenths / 10.0);
   return buffer;
 }
 
-// P_i = P0 + k_i·(u, v) with small integers: exactly collinear, coordinates
-// within ±100 (beyond a few hundred, Heron's formula itself shows
-// hundredths for a flat triangle).
-BoxTexts CollinearTriple(InputGenerator& generate, bool inTenths) {
-  const int x0 = generate.Between(-50, 50);
-  const int y0 = generate.Between(-50, 50);
+// How far the points may lie from the origin. Heron's formula from rounded
+// sides alone shows hundredths for a flat triangle from a few hundred on,
+// whole units from 10^4: the command must see the flatness itself.
+constexpr std::array<int, 5> kReaches = {100, 1000, 10000, 100000, 1000000};
+
+// P_i = P0 + k_i·(u, v) with integers: exactly collinear, within ±reach.
+BoxTexts CollinearTriple(InputGenerator& generate, int reach, bool inTenths) {
+  const int x0 = generate.Between(-reach / 2, reach / 2);
+  const int y0 = generate.Between(-reach / 2, reach / 2);
   const int u = generate.Between(-5, 5);
   const int v = generate.Between(-5, 5);
   BoxTexts boxes;
   for (std::size_t point = 0; point < 3; ++point) {
-    const int k = generate.Between(-10, 10);
+    const int k = generate.Between(-reach / 10, reach / 10);
     const int x = x0 + k * u;
     const int y = y0 + k * v;
     boxes[2 * point] = inTenths ? Tenths(x) : std::to_string(x);
@@ -46,10 +51,28 @@ TEST(CollinearAreaProperty, CollinearTriplesHaveAreaZero) {
 
   const int inputs = PropertyInputs(20000);
   for (int i = 0; i < inputs; ++i) {
-    const BoxTexts boxes = CollinearTriple(generate, i % 2 == 1);
+    const BoxTexts boxes = CollinearTriple(generate, kReaches[static_cast<std::size_t>(i) % kReaches.size()], i / 5 % 2 == 1);
     const CommandRun run = RunOn(form, 0, boxes);
     ASSERT_FALSE(run.error) << Reproduction(i, 0, boxes);
     ASSERT_EQ(run.after.at("Label17"), " 0,00") << Reproduction(i, 0, boxes);
+  }
+}
+
+// Flat triangles for which Heron's formula alone showed an area; what it
+// showed is in the comment.
+TEST(CollinearAreaProperty, FlatTrianglesFarFromTheOriginHaveAreaZero) {
+  const std::array<BoxTexts, 4> flat = {{
+      {"579", "225", "-31", "-385", "939", "585", "10"},                                // " 0.01"
+      {"5520", "9731", "-155", "4056", "-4105", "106", "10"},                           // " 1.05"
+      {"-4448", "-27486", "-54003", "-77041", "43117", "20079", "10"},                  // " 137.27"
+      {"-33379.0", "-13493.7", "12096.2", "-24862.5", "-12169.4", "-18796.1", "10"},  // " 13.66"
+  }};
+  RasterSurface raster(16, 16, kTwipsPerPixel, kWindowGrey);
+  testing::FakeForm form(raster);
+  for (const BoxTexts& boxes : flat) {
+    const CommandRun run = RunOn(form, 0, boxes);
+    EXPECT_FALSE(run.error) << Quoted(boxes);
+    EXPECT_EQ(run.after.at("Label17"), " 0.00") << Quoted(boxes);
   }
 }
 
