@@ -19,9 +19,9 @@ constexpr std::array<std::pair<std::string_view, int>, 7> kBoxes = {{
 using Handler = void (*)(Form&);
 constexpr std::array<Handler, 4> kHandlers = {Command1_Click, Command2_Click, Command3_Click, Command4_Click};
 
-// The points of each pair a command measures or traces: (first, second).
-constexpr std::array<std::pair<int, int>, 3> kDistancePairs = {{{0, 1}, {0, 2}, {1, 2}}};
-constexpr std::array<std::pair<int, int>, 3> kLinePairs = {{{0, 1}, {0, 2}, {1, 2}}};
+// P1-P2, P1-P3, P2-P3: the distances of Command1 in the order of its labels,
+// and the pairs Command2, Command3 and Command4 trace.
+constexpr std::array<std::pair<int, int>, 3> kPairs = {{{0, 1}, {0, 2}, {1, 2}}};
 
 // A number shown with two decimals is at most half a hundredth from the value
 // computed; the value itself may differ from the exact one by a few roundings.
@@ -96,8 +96,8 @@ std::string WrittenLabelsUnchanged(const CommandRun& run, const CommandLabels& l
 
 // Command1 that ran to its end: four measures, the distances near the exact ones.
 std::string MeasuresShown(const CommandRun& run, const Numbers& n) {
-  for (std::size_t i = 0; i < kDistancePairs.size(); ++i) {
-    const auto [a, b] = kDistancePairs[i];
+  for (std::size_t i = 0; i < kPairs.size(); ++i) {
+    const auto [a, b] = kPairs[i];
     const std::string_view label = kCommandLabels[0].written[i];
     const std::string_view text = Caption(run.after, label);
     if (!IsMeasureText(text, run.mark)) return std::string(label) + " is not a distance: \"" + std::string(text) + "\"";
@@ -122,7 +122,7 @@ std::string EquationShown(const CommandRun& run, const Numbers& n) {
     const std::string expected = std::string(labels.heading) + "Y =  X " + (command3 ? "0" : "");
     return text == expected ? std::string() : std::string(label) + " is \"" + std::string(text) + "\", not \"" + expected + "\"";
   }
-  const auto [a, b] = kLinePairs[static_cast<std::size_t>(run.command - 1)];
+  const auto [a, b] = kPairs[static_cast<std::size_t>(run.command - 1)];
   if (n.X(a) == n.X(b)) return WrittenLabelsUnchanged(run, labels, "the pair is vertical");
 
   const std::optional<EquationParts> parts = SplitEquation(text, labels.heading, run.mark);
