@@ -2,7 +2,7 @@
 in the real window: type the input, press the button, read the message box,
 dismiss it with the keyboard, and press a button again with good input.
 
-The errors and the inputs that raise them are listed in docs/runtime-errors.md;
+The errors and the inputs that raise them are listed in the README (Run-time errors);
 every one is Overflow (6). Division by zero (11) and the invalid call (5) can
 no longer happen: a level P1-P2 line gets the y axis as its perpendicular,
 and a flat triangle's area is 0.
