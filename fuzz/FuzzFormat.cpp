@@ -18,27 +18,12 @@
 #include "app/numbers/MaybeNumber.h"
 #include "app/numbers/RuntimeError.h"
 #include "geometry/LineCommand.h"
+#include "property/LabelRules.h"
 
 namespace {
 
 constexpr std::string_view kPatterns[] = {pr::kDistancePattern, pr::kAreaPattern};
 constexpr std::string_view kMarks[] = {".", ","};
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-// "d...d<mark>dd": at least one integer digit, no leading zero before
-// another digit, exactly two decimals.
-bool IsFixedTwoDecimals(std::string_view text, std::string_view mark) {
-  const std::size_t at = text.find(mark);
-  if (at == std::string_view::npos || at == 0) return false;
-  const std::string_view integer = text.substr(0, at);
-  const std::string_view decimals = text.substr(at + mark.size());
-  if (integer.size() > 1 && integer[0] == '0') return false;
-  for (const char c : integer) {
-    if (!IsDigit(c)) return false;
-  }
-  return decimals.size() == 2 && IsDigit(decimals[0]) && IsDigit(decimals[1]);
-}
 
 bool HasNonZeroDigit(std::string_view text) { return text.find_first_of("123456789") != std::string_view::npos; }
 
@@ -74,7 +59,7 @@ void CheckPatterns(double v) {
   const bool minus = text.starts_with('-');
   const std::string_view number = std::string_view(text).substr(minus ? 2 : 1);
   Require(text.substr(minus ? 1 : 0, 1) == " ", "a blank stands before the digits");
-  Require(IsFixedTwoDecimals(number, "."), "digits, mark, two decimals");
+  Require(pr::property::IsTwoDecimals(number, "."), "digits, mark, two decimals");
   Require(minus == (std::signbit(v) && HasNonZeroDigit(number)), "a minus exactly for negatives not rounding to 0");
   const double back = ReadBack(std::string(number)) * (minus ? -1 : 1);
   const double ulp = std::nextafter(std::fabs(v), std::numeric_limits<double>::infinity()) - std::fabs(v);
@@ -97,7 +82,7 @@ void CheckCoefficient(double v) {
       continue;
     }
     Require(text.starts_with(v > 0 ? "+ " : "- "), "a coefficient starts with its sign and a blank");
-    Require(IsFixedTwoDecimals(std::string_view(text).substr(2), mark), "a coefficient's digits, mark, two decimals");
+    Require(pr::property::IsTwoDecimals(std::string_view(text).substr(2), mark), "a coefficient's digits, mark, two decimals");
   }
   Require(pr::CoefficientText(pr::MaybeNumber(), ".").empty(), "an unset coefficient is empty");
 }
