@@ -13,7 +13,9 @@ import sys
 import unittest
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "harness"))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
 from realwindow import HarnessError, Session  # noqa: E402
+from person import RESULTS  # noqa: E402  (what a screen reader says for each result label)
 
 PROGRAM = sys.argv.pop(1) if len(sys.argv) > 1 else "build/punti-e-rette"
 
@@ -24,16 +26,6 @@ BUTTONS = {
     "Command2": " Retta per P1-P2 e  perpend.",
     "Command3": "Retta per P1-P3",
     "Command4": "Retta per P2-P3",
-}
-# What a screen reader says for each result label (its accessible description).
-RESULTS = {
-    "Label3": "Distanza P1-P2",
-    "Label4": "Distanza P1-P3",
-    "Label5": "Distanza P2-P3",
-    "Label17": "Area del triangolo",
-    "Label19": "Equazione della retta P1-P2",
-    "Label20": "Equazione della retta P1-P3",
-    "Label21": "Equazione della retta P2-P3",
 }
 BOXES = ["x1", "y1", "x2", "y2", "x3", "y3", "Fondo scala"]
 
