@@ -36,14 +36,6 @@ std::optional<SweepPosition> FirstOverflow(const SweepPositions& positions, cons
   return overflowing;
 }
 
-// The cell of a plot coordinate, as PSet finds it; a coordinate beyond the
-// single range lies off the raster on its own side.
-int CellOfTwips(double twips, double twipsPerPixel, int count) {
-  const std::optional<float> single = NarrowToSingle(twips);
-  if (!single) return twips < 0 ? -1 : count;
-  return CellOf(*single, twipsPerPixel, count);
-}
-
 // A hit of one line, ordered as the plain sweep sets its dots: by step, and
 // within a step by the line's place in the list.
 struct LineHit {

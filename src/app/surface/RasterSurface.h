@@ -113,10 +113,7 @@ inline void RasterSurface::SetPixel(int x, int y, Colour colour) {
 }
 
 inline void RasterSurface::PSet(double x, double y, Colour colour) {
-  const std::optional<float> sx = NarrowToSingle(x);
-  const std::optional<float> sy = NarrowToSingle(y);
-  if (!sx || !sy) return;
-  SetPixel(ColumnOf(*sx), RowOf(*sy), colour);
+  SetPixel(CellOfTwips(x, twipsPerPixel_, width_), CellOfTwips(y, twipsPerPixel_, height_), colour);
 }
 
 }  // namespace pr

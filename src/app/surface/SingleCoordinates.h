@@ -28,4 +28,14 @@ inline int CellOf(float twips, double twipsPerPixel, int count) {
   return static_cast<int>(cell);
 }
 
+// The pixel cell of a plot coordinate as the drawing operations find it:
+// narrowed to single first; a coordinate beyond the single range (or not
+// finite) lies off the raster on its own side. PSet and the fast line sweep
+// both place dots through this, so they agree to the pixel.
+inline int CellOfTwips(double twips, double twipsPerPixel, int count) {
+  const std::optional<float> single = NarrowToSingle(twips);
+  if (!single) return twips < 0 ? -1 : count;
+  return CellOf(*single, twipsPerPixel, count);
+}
+
 }  // namespace pr
