@@ -110,11 +110,13 @@ bool PaintFigurePage(const Figure& figure, QPagedPaintDevice& device) {
   painter.drawText(QPointF(0, y), QString::fromLatin1(kTitle));
   y += painter.fontMetrics().descent() + Device(kTitleGapMm, device);
 
-  // Every raster pixel keeps its size in twips; no smoothing, so on paper
-  // the dots stay as sharp as on the screen.
+  // Every raster pixel keeps its size in twips; no smoothing and no lossy
+  // compression (the PDF writer would otherwise store a JPEG), so on paper
+  // the dots stay as sharp and their colours as exact as on the screen.
   const double pixelSide = figure.twipsPerPixel / kTwipsPerInch * device.logicalDpiY();
   const QRectF square(0, y, figure.image.width() * pixelSide, figure.image.height() * pixelSide);
   painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+  painter.setRenderHint(QPainter::LosslessImageRendering, true);
   painter.drawImage(square, figure.image);
   y = square.bottom() + Device(kTextGapMm, device);
 
