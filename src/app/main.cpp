@@ -6,6 +6,7 @@
 
 #include "app/window/Form1.h"
 #include "app/window/MessageBoxReporter.h"
+#include "app/window/MissingQtTexts.h"
 
 // The platform shows Form1; from then on only its event handlers run.
 int main(int argc, char** argv) {
@@ -22,6 +23,8 @@ int main(int argc, char** argv) {
                    QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
     QApplication::installTranslator(&qtTexts);
   }
+  pr::window::MissingQtTexts missingQtTexts;
+  if (QLocale::system().language() == QLocale::Italian) QApplication::installTranslator(&missingQtTexts);
 
   pr::window::MessageBoxReporter reporter;
   pr::window::Form1 form(reporter);
