@@ -12,7 +12,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <string>
-#include <vector>
 
 #include "app/ErrorReporter.h"
 #include "app/figure/FigurePixels.h"

@@ -6,7 +6,6 @@ namespace pr::figure {
 // pixel is as many twips on paper as on the screen (15 at 96 DPI), and a
 // twip is 1/1440 inch, so the 6400-twip plot square is 4.44 in (112.9 mm) a
 // side. Lengths below are in millimetres; the title in points.
-inline constexpr double kTwipsPerInch = 1440.0;
 inline constexpr double kMillimetresPerInch = 25.4;
 inline constexpr double kFileMarginMm = 15.0;  // the page margins of a saved PDF
 inline constexpr double kTitleGapMm = 6.0;     // between the title line and the figure

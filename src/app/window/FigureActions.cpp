@@ -34,14 +34,13 @@ FigureActions::FigureActions(QWidget& window, std::function<Figure()> current)
   AddAction(QStringLiteral("Stampa..."), QKeySequence(Qt::CTRL | Qt::Key_P), &FigureActions::Print);
 }
 
-QAction* FigureActions::AddAction(const QString& text, const QKeySequence& keys, void (FigureActions::*run)()) {
+void FigureActions::AddAction(const QString& text, const QKeySequence& keys, void (FigureActions::*run)()) {
   auto* action = new QAction(text, &window_);
   action->setShortcut(keys);
   action->setShortcutContext(Qt::WindowShortcut);
   connect(action, &QAction::triggered, this, [this, run] { (this->*run)(); });
   window_.addAction(action);
   actions_.append(action);
-  return action;
 }
 
 void FigureActions::ShowMenu(const QPoint& globalPosition) {

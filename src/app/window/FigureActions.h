@@ -2,7 +2,6 @@
 
 #include <QObject>
 #include <QPoint>
-#include <QPointer>
 #include <QWidget>
 #include <functional>
 
@@ -24,7 +23,7 @@ class FigureActions final : public QObject {
   void ShowMenu(const QPoint& globalPosition);
 
  private:
-  QAction* AddAction(const QString& text, const QKeySequence& keys, void (FigureActions::*run)());
+  void AddAction(const QString& text, const QKeySequence& keys, void (FigureActions::*run)());
   void Copy();
   void Save();
   void Print();

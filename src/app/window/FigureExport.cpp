@@ -17,6 +17,7 @@
 #include "app/layout/FormLayout.h"
 #include "app/surface/RasterSurface.h"
 #include "app/window/FormFont.h"
+#include "app/window/Twips.h"
 
 namespace pr::window {
 namespace {
@@ -55,7 +56,7 @@ bool IsPdf(const QString& path) { return QFileInfo(path).suffix().compare("pdf",
 bool IsPng(const QString& path) { return QFileInfo(path).suffix().compare("png", Qt::CaseInsensitive) == 0; }
 
 // Millimetres as device pixels of a paint device.
-double Device(double millimetres, const QPaintDevice& device) {
+double DevicePixels(double millimetres, const QPaintDevice& device) {
   return millimetres / kMillimetresPerInch * device.logicalDpiY();
 }
 
@@ -108,7 +109,7 @@ bool PaintFigurePage(const Figure& figure, QPagedPaintDevice& device) {
   painter.setFont(FormFont(kTitlePoints));
   y += painter.fontMetrics().ascent();
   painter.drawText(QPointF(0, y), QString::fromLatin1(kTitle));
-  y += painter.fontMetrics().descent() + Device(kTitleGapMm, device);
+  y += painter.fontMetrics().descent() + DevicePixels(kTitleGapMm, device);
 
   // Every raster pixel keeps its size in twips; no smoothing and no lossy
   // compression (the PDF writer would otherwise store a JPEG), so on paper
@@ -118,7 +119,7 @@ bool PaintFigurePage(const Figure& figure, QPagedPaintDevice& device) {
   painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
   painter.setRenderHint(QPainter::LosslessImageRendering, true);
   painter.drawImage(square, figure.image);
-  y = square.bottom() + Device(kTextGapMm, device);
+  y = square.bottom() + DevicePixels(kTextGapMm, device);
 
   painter.setFont(FormFont(layout::kFormFontPoints));
   const double lineSpacing = painter.fontMetrics().lineSpacing();
