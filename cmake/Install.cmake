@@ -1,6 +1,7 @@
 # Installs the program as a desktop application: the executable, its menu
 # entry, its icon (scalable and the usual bitmap sizes), its AppStream
-# metainfo for software centres, and its manual page.
+# metainfo for software centres, its manual page, and its copyright and
+# licence (GPL-3.0-or-later) in the machine-readable form Debian reads.
 include(GNUInstallDirs)
 
 set(PR_APP_ID it.puntierette.PuntiERette)
@@ -14,6 +15,7 @@ install(FILES ${PR_PACKAGING_DIR}/${PR_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PR_PACKAGING_DIR}/${PR_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${PR_PACKAGING_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 install(FILES ${PR_ICON_SVG}
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 

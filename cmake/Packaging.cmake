@@ -2,7 +2,7 @@
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME punti-e-rette)
 set(CPACK_PACKAGE_VENDOR "Punti e rette")
-set(CPACK_PACKAGE_CONTACT "Punti e rette <punti-e-rette@localhost>")
+set(CPACK_PACKAGE_CONTACT "Punti e rette <maintainers@puntierette.it>")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "points, distances, triangles and lines on the Cartesian plane")
 set(CPACK_PACKAGE_DESCRIPTION
@@ -24,5 +24,17 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 # The window names DejaVu Sans, the closest match of the old face; Qt's
 # translations put the print and save dialogs in the desktop's language.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, qt6-translations-l10n")
+
+# Debian asks every package for its changelog, compressed without a time
+# stamp like the manual page; a plain install carries it too.
+configure_file(${PR_PACKAGING_DIR}/changelog.Debian.in ${CMAKE_BINARY_DIR}/doc/changelog.Debian @ONLY)
+set(pr_changelog_gz ${CMAKE_BINARY_DIR}/doc/changelog.Debian.gz)
+add_custom_command(
+  OUTPUT ${pr_changelog_gz}
+  COMMAND gzip -9 -n -c ${CMAKE_BINARY_DIR}/doc/changelog.Debian > ${pr_changelog_gz}
+  DEPENDS ${CMAKE_BINARY_DIR}/doc/changelog.Debian
+  COMMENT "Compressing the Debian changelog")
+add_custom_target(pr_changelog ALL DEPENDS ${pr_changelog_gz})
+install(FILES ${pr_changelog_gz} DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 include(CPack)

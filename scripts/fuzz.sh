@@ -21,7 +21,7 @@ build=build-fuzz
 findings="$build/findings"
 
 echo "-- configuring and building the fuzzers in $build/"
-CC=clang CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPR_FUZZ=ON \
+CC=clang CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPR_FUZZ=ON -DPR_WERROR=ON \
   -DPR_WINDOW=OFF -DPR_TESTS=OFF -DPR_BENCH=OFF \
   -DCMAKE_CXX_FLAGS="-fsanitize-coverage-ignorelist=$PWD/fuzz/coverage-ignorelist.txt" >/dev/null
 cmake --build "$build" --target fuzzers -j"${FUZZ_BUILD_JOBS:-2}" >/dev/null

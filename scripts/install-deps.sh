@@ -20,7 +20,7 @@ packages=(
   # fonts: DejaVu Sans is the form font's fallback family (closest widths)
   fonts-dejavu-core fonts-liberation fontconfig
   # desktop integration checks and packaging
-  appstream desktop-file-utils dpkg-dev file librsvg2-bin
+  appstream desktop-file-utils dpkg-dev file librsvg2-bin lintian
   # the tests run under an Italian and an English locale
   locales
   # start-up and memory measurement

@@ -1,9 +1,6 @@
 #include "geometry/PointsAndDistances.h"
 
-#include <algorithm>
 #include <array>
-#include <cmath>
-#include <limits>
 #include <string_view>
 
 #include "app/Form.h"
@@ -11,6 +8,7 @@
 #include "app/numbers/Format.h"
 #include "app/surface/Colour.h"
 #include "geometry/CommandInput.h"
+#include "geometry/OnOneLine.h"
 #include "geometry/PointMarkers.h"
 #include "plot/DrawPlotBackground.h"
 
@@ -45,26 +43,6 @@ void DrawTriangle(Surface& surface, const CommandInput& input) {
     const PlotPoint to = WorldToPlot(input.PointAt(side.to), input.fullScale);
     surface.Line(from.x, from.y, to.x, to.y, kSideColour);
   }
-}
-
-// Three points on one line as far as their coordinates can tell: the cross
-// product of two sides is zero within the rounding of the coordinates
-// themselves (relative to the largest) and of its own arithmetic. Heron's
-// formula works from rounded side lengths, and for a flat triangle far from
-// the origin it shows hundredths from a few hundred units on and whole
-// units from 10^4; such a triangle's area is 0. Plain arithmetic: huge
-// coordinates give an infinity or NaN here, which fails the test and leaves
-// the area (and its errors) to Heron's formula.
-bool OnOneLine(Point a, Point b, Point c) {
-  const double ux = b.x - a.x;
-  const double uy = b.y - a.y;
-  const double vx = c.x - a.x;
-  const double vy = c.y - a.y;
-  const double largest = std::max({std::fabs(a.x), std::fabs(a.y), std::fabs(b.x), std::fabs(b.y), std::fabs(c.x),
-                                   std::fabs(c.y)});
-  const double slack = 8 * std::numeric_limits<double>::epsilon() * largest *
-                       (std::fabs(ux) + std::fabs(uy) + std::fabs(vx) + std::fabs(vy));
-  return std::fabs(ux * vy - uy * vx) <= slack;
 }
 
 }  // namespace

@@ -146,16 +146,6 @@ TEST(Command1, ZeroFullScaleKeepsTheLastResults) {
   EXPECT_TRUE(h.CallsOf(Op::Circle).empty());
 }
 
-// Rounding leaves Heron's product for these collinear points a hair below 0;
-// the old program stopped at the square root of it.
-TEST(Command1, CollinearPointsWithANegativeHeronProductShowZeroArea) {
-  CommandHarness h;
-  h.form.Type("9", "-2", "-18", "10", "-36", "18", "10");
-  EXPECT_NO_THROW(Command1_Click(h.form));
-  EXPECT_EQ(h.form.Caption("Label17"), " 0.00");
-  EXPECT_EQ(h.CallsOf(Op::Line).size(), 5u);
-}
-
 TEST(Command1, AnOverflowingSquareStopsBeforeItsLabel) {
   CommandHarness h;
   h.form.Type("0", "0", "0", "0", "1e200", "0", "10");

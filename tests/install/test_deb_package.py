@@ -20,6 +20,7 @@ INSTALLED_FILES = [
     f"/usr/share/icons/hicolor/scalable/apps/{APP_ID}.svg",
     f"/usr/share/icons/hicolor/48x48/apps/{APP_ID}.png",
     "/usr/share/man/man1/punti-e-rette.1.gz",
+    "/usr/share/doc/punti-e-rette/copyright",
 ]
 
 

@@ -1,6 +1,7 @@
 // Three points on one line have area " 0.00", also when rounding leaves
 // Heron's product a hair below zero (P1 (9; -2), P2 (-18; 10), P3 (-36; 18))
-// and when the coordinates run into the thousands and beyond.
+// and when the coordinates run into the thousands and beyond; a real
+// triangle far from the origin keeps its area.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -58,21 +59,31 @@ TEST(CollinearAreaProperty, CollinearTriplesHaveAreaZero) {
   }
 }
 
-// Flat triangles for which Heron's formula alone showed an area; what it
-// showed is in the comment.
-TEST(CollinearAreaProperty, FlatTrianglesFarFromTheOriginHaveAreaZero) {
-  const std::array<BoxTexts, 4> flat = {{
-      {"579", "225", "-31", "-385", "939", "585", "10"},                                // " 0.01"
-      {"5520", "9731", "-155", "4056", "-4105", "106", "10"},                           // " 1.05"
-      {"-4448", "-27486", "-54003", "-77041", "43117", "20079", "10"},                  // " 137.27"
-      {"-33379.0", "-13493.7", "12096.2", "-24862.5", "-12169.4", "-18796.1", "10"},  // " 13.66"
+// Both sides of the flatness test. The flat rows are on one line as typed
+// (the tenths not quite in binary); the comment says what Heron's formula
+// alone showed. The far triangles have exact coordinates: their rounding
+// cannot hide a cross product of 10 or of 0.01.
+TEST(CollinearAreaProperty, AreaIsZeroExactlyWhenTheCoordinatesCannotTellTheTriangleFromALine) {
+  struct Case {
+    BoxTexts boxes;
+    const char* area;
+  };
+  const std::array<Case, 8> cases = {{
+      {{"9", "-2", "-18", "10", "-36", "18", "10"}, " 0.00"},                                     // error 5
+      {{"579", "225", "-31", "-385", "939", "585", "10"}, " 0.00"},                               // " 0.01"
+      {{"5520", "9731", "-155", "4056", "-4105", "106", "10"}, " 0.00"},                          // " 1.05"
+      {{"-4448", "-27486", "-54003", "-77041", "43117", "20079", "10"}, " 0.00"},                 // " 137.27"
+      {{"-33379.0", "-13493.7", "12096.2", "-24862.5", "-12169.4", "-18796.1", "10"}, " 0.00"},   // " 13.66"
+      {{"-54392.2", "-14167.8", "-51629.4", "-18312.0", "-31950.4", "-47830.5", "10"}, " 0.00"},  // " 7.21"
+      {{"1000000000000000", "0", "1000000000000010", "0", "1000000000000000", "1", "10"}, " 5.00"},
+      {{"1000000000000", "0", "1000000000010", "0", "1000000000000", "0.001", "10"}, " 0.01"},
   }};
   RasterSurface raster(16, 16, kTwipsPerPixel, kWindowGrey);
   testing::FakeForm form(raster);
-  for (const BoxTexts& boxes : flat) {
-    const CommandRun run = RunOn(form, 0, boxes);
-    EXPECT_FALSE(run.error) << Quoted(boxes);
-    EXPECT_EQ(run.after.at("Label17"), " 0.00") << Quoted(boxes);
+  for (const Case& c : cases) {
+    const CommandRun run = RunOn(form, 0, c.boxes);
+    EXPECT_FALSE(run.error) << Quoted(c.boxes);
+    EXPECT_EQ(run.after.at("Label17"), c.area) << Quoted(c.boxes);
   }
 }
 
