@@ -21,6 +21,8 @@ packages=(
   locales
   # start-up and memory measurement
   time
+  # the browser page's suite and benchmark: headless Chromium driven by Selenium
+  chromium chromium-driver python3-selenium
 )
 
 missing=()
@@ -31,8 +33,9 @@ done
 if [ "${#missing[@]}" -gt 0 ]; then
   echo "Installing: ${missing[*]}"
   export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq
-  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  # One apt at a time on a machine where several builds install at once.
+  flock /tmp/pr-apt.lock apt-get update -qq
+  flock /tmp/pr-apt.lock apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
 # Locales for the number-format tests; generated only when missing.
