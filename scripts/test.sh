@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and runs the whole test suite: the unit and command tests,
 # the same suite under AddressSanitizer + UndefinedBehaviorSanitizer, the
-# window and end-to-end tests under Xvfb, and short fuzzing runs.
+# window and end-to-end tests under Xvfb, the browser build's tests, and
+# short fuzzing runs.
 # Installs what it needs first (Debian 12, as root).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -24,6 +25,9 @@ cmake --build build-asan -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:abort_on_error=1:detect_stack_use_after_return=1:strict_string_checks=1 \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1:abort_on_error=1 \
   ctest --test-dir build-asan --output-on-failure -j"$jobs" -L unit --no-tests=error
+
+echo "== The browser build: core tests under node, the page in headless Chromium"
+scripts/test-web.sh
 
 if [ -x scripts/fuzz.sh ]; then
   echo "== Fuzzing, bounded"
