@@ -31,8 +31,18 @@ PAGE_URL = "file://" + os.path.realpath(PAGE)
 signal.signal(signal.SIGTERM, lambda *_: sys.exit(128 + signal.SIGTERM))
 
 
-def _descendants(pid):
-    """The PIDs of every process below `pid` (chromedriver's Chromium tree)."""
+def _start_time(pid):
+    """When a process started (field 22 of /proc/PID/stat), or None once it
+    is gone: a PID seen again with another start time is someone else's."""
+    try:
+        with open(f"/proc/{pid}/stat") as stat:
+            return int(stat.read().rsplit(")", 1)[1].split()[19])
+    except (OSError, IndexError, ValueError):
+        return None
+
+
+def _process_tree(pid):
+    """{PID: start time} of `pid` and every process below it."""
     children = {}
     for entry in os.listdir("/proc"):
         if not entry.isdigit():
@@ -43,12 +53,12 @@ def _descendants(pid):
         except (OSError, IndexError, ValueError):
             continue
         children.setdefault(parent, []).append(int(entry))
-    found, todo = [], [pid]
+    found, todo = [pid], [pid]
     while todo:
         for child in children.get(todo.pop(), []):
             found.append(child)
             todo.append(child)
-    return found
+    return {p: t for p in found if (t := _start_time(p)) is not None}
 
 
 class Browser:
@@ -68,13 +78,13 @@ class Browser:
         if performance_log:
             options.set_capability("goog:loggingPrefs", {"performance": "ALL"})
         self.service = Service(CHROMEDRIVER)
-        self.pids = []
+        self.processes = {}
         try:
             self.driver = webdriver.Chrome(service=self.service, options=options)
         except BaseException:
             self._end_processes()
             raise
-        self.pids = [self.service.process.pid] + _descendants(self.service.process.pid)
+        self._note_processes()
 
     def __enter__(self):
         return self
@@ -83,25 +93,43 @@ class Browser:
         self.close()
 
     def close(self):
+        self._note_processes()  # before they leave chromedriver's tree
         try:
             self.driver.quit()
         finally:
             self._end_processes()
 
     def _end_processes(self):
+        """Ends chromedriver and every Chromium process below it: politely
+        first, then by PID whatever is left of what this session started."""
+        self._note_processes()
         self.service.stop()
-        for pid in self.pids:
-            try:
-                os.kill(pid, signal.SIGKILL)
-            except ProcessLookupError:
-                pass  # already gone, as it should be
+        for pid, started in self.processes.items():
+            if _start_time(pid) == started:
+                try:
+                    os.kill(pid, signal.SIGKILL)
+                except ProcessLookupError:
+                    pass  # it ended in between
         shutil.rmtree(self.profile, ignore_errors=True)
+
+    def _note_processes(self):
+        if self.service.process:
+            self.processes.update(_process_tree(self.service.process.pid))
 
     # The page
 
     def open(self):
-        """Loads the page and waits until it is ready for input."""
+        """Loads the page and waits until it is ready for input: the plane is
+        drawn, so the canvas, transparent until then, is opaque."""
         self.driver.get(PAGE_URL)
+        self.driver.execute_async_script("""
+            const done = arguments[arguments.length - 1];
+            const drawn = () => {
+              const canvas = document.querySelector('[data-name="Form1"]');
+              return canvas && canvas.width && canvas.getContext('2d').getImageData(0, 0, 1, 1).data[3] === 255;
+            };
+            const check = () => (drawn() ? done() : requestAnimationFrame(check));
+            check();""")
         self.wait_for_frames()
 
     def wait_for_frames(self, frames=2):
