@@ -21,6 +21,9 @@ packages=(
   locales
   # start-up and memory measurement
   time
+  # the browser page: emscripten (with node and its acorn module) builds the
+  # WebAssembly; fonttools with brotli subsets the form font to a woff2
+  emscripten nodejs node-acorn python3-fonttools python3-brotli
   # the browser page's suite and benchmark: headless Chromium driven by Selenium
   chromium chromium-driver python3-selenium
 )
