@@ -11,8 +11,11 @@ scripts/install-deps.sh
 
 jobs=$(nproc)
 
+echo "== The browser page (build-web/), installed and packaged with the program"
+scripts/build-web.sh
+
 echo "== Build (build/) and test"
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPR_WEB_PAGE="$PWD/build-web/punti-e-rette.html" >/dev/null
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
 

@@ -21,6 +21,9 @@ INSTALLED_FILES = [
     f"/usr/share/icons/hicolor/48x48/apps/{APP_ID}.png",
     "/usr/share/man/man1/punti-e-rette.1.gz",
 ]
+# The browser page, when the build was given one to ship.
+if os.environ.get("PR_WEB_PAGE"):
+    INSTALLED_FILES.append("/usr/share/punti-e-rette/punti-e-rette.html")
 
 
 def run(*args):
