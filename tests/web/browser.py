@@ -152,7 +152,7 @@ class Browser:
     def type_into(self, box, text):
         """Clicks into a text box, selects what it holds and types `text`
         over it (an empty text clears it)."""
-        actions = ActionChains(self.driver).click(self.element(box))
+        actions = ActionChains(self.driver, duration=0).click(self.element(box))
         actions.key_down(Keys.CONTROL).send_keys("a").key_up(Keys.CONTROL)
         actions.send_keys(text if text else Keys.BACKSPACE)
         actions.perform()
@@ -168,12 +168,12 @@ class Browser:
 
     def click(self, name):
         """A pointer click in the middle of a control."""
-        ActionChains(self.driver).click(self.element(name)).perform()
+        ActionChains(self.driver, duration=0).click(self.element(name)).perform()
         self.wait_for_frames()
 
     def keys(self, *keys):
         """Key presses sent to whatever has the focus."""
-        ActionChains(self.driver).send_keys(*keys).perform()
+        ActionChains(self.driver, duration=0).send_keys(*keys).perform()
         self.wait_for_frames()
 
     # What a person sees
