@@ -1,7 +1,7 @@
 """The canvas shows exactly the native raster: for the same key presses and
 clicks, its pixels read back with getImageData equal byte for byte what
 PageForm renders natively (tests/web/PageRaster.cpp), at device pixel ratio 1
-and 2. Each row starts from a freshly loaded page."""
+and 2 (--force-device-scale-factor). Each row starts from a freshly loaded page."""
 
 import unittest
 
@@ -49,10 +49,12 @@ class PixelIdentity(unittest.TestCase):
                 for _, full_scale, p1, p2, p3, buttons in (row for row in ROWS if row[0] == ratio):
                     with self.subTest(ratio=ratio, full_scale=full_scale, p1=p1, p2=p2, p3=p3, buttons=buttons):
                         browser.open()
+                        # The canvas covers the form; its backing store has a pixel per device pixel.
                         self.assertEqual(browser.script("""
-                            const box = arguments[0].getBoundingClientRect();
-                            return [box.width, box.height, devicePixelRatio];""", browser.element("Form1")),
-                                         [*FORM_CSS, ratio])
+                            const canvas = arguments[0], box = canvas.getBoundingClientRect();
+                            return [box.width, box.height, canvas.width, canvas.height, devicePixelRatio];""",
+                                                        browser.element("Form1")),
+                                         [*FORM_CSS, FORM_CSS[0] * ratio, FORM_CSS[1] * ratio, ratio])
                         actions = reference.typed(full_scale, p1, p2, p3) + buttons
                         browser.perform(actions)
                         if browser.open_dialog():
