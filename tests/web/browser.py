@@ -8,6 +8,7 @@ import shutil
 import signal
 import tempfile
 
+import png
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
@@ -203,6 +204,14 @@ class Browser:
             }
             return [canvas.width, canvas.height, btoa(text)];""", self.element("Form1"))
         return width, height, base64.b64decode(data)
+
+    def screen(self, width, height):
+        """(width, height, RGBA bytes) of what the screen shows in the page's
+        top-left `width` x `height` CSS pixels, in device pixels."""
+        shot = self.driver.execute_cdp_cmd("Page.captureScreenshot", {
+            "format": "png", "optimizeForSpeed": True,
+            "clip": {"x": 0, "y": 0, "width": width, "height": height, "scale": 1}})
+        return png.rgba(base64.b64decode(shot["data"]))
 
     def open_dialog(self):
         """The open <dialog>'s (title and text, whether it is modal), or None."""

@@ -1,7 +1,9 @@
 """The canvas shows exactly the native raster: for the same key presses and
 clicks, its pixels read back with getImageData equal byte for byte what
 PageForm renders natively (tests/web/PageRaster.cpp), at device pixel ratio 1
-and 2 (--force-device-scale-factor). Each row starts from a freshly loaded page."""
+and 2 (--force-device-scale-factor); and so does the screen, where no control
+lies over the canvas (the plot), one raster pixel to one device pixel.
+Each row starts from a freshly loaded page."""
 
 import unittest
 
@@ -11,6 +13,8 @@ from selenium.webdriver.common.keys import Keys
 
 # The form's client area in CSS pixels (the layout at 15 twips per pixel).
 FORM_CSS = (974, 576)
+# The plot's square at the top left (6400 twips), which no control covers.
+PLOT_CSS = 427
 
 # (device pixel ratio, full scale, P1, P2, P3, buttons pressed in turn)
 ROWS = [
@@ -63,6 +67,10 @@ class PixelIdentity(unittest.TestCase):
                         want_width, want_height, want, _, _ = reference.render(actions, ratio)
                         self.assertEqual((width, height), (want_width, want_height))
                         self.assertTrue(pixels == want, reference.first_difference(width, pixels, want))
+                        shot_width, shot_height, shot = browser.screen(PLOT_CSS, PLOT_CSS)
+                        plot = b"".join(want[y * width * 4:(y * width + shot_width) * 4] for y in range(shot_height))
+                        self.assertEqual((shot_width, shot_height), (PLOT_CSS * ratio, PLOT_CSS * ratio))
+                        self.assertTrue(shot == plot, "on screen: " + reference.first_difference(shot_width, shot, plot))
 
 
 if __name__ == "__main__":
