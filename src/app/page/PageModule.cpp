@@ -56,6 +56,8 @@ EMSCRIPTEN_KEEPALIVE const char* pr_caption(const char* name, int index) {
   return Kept(caption, form->Caption(name, index));
 }
 
+// The ratio the raster was made for: the one asked for, kept to a usable range.
+EMSCRIPTEN_KEEPALIVE double pr_raster_ratio() { return form->DevicePixelRatio(); }
 EMSCRIPTEN_KEEPALIVE int pr_raster_width() { return form->Raster().Width(); }
 EMSCRIPTEN_KEEPALIVE int pr_raster_height() { return form->Raster().Height(); }
 

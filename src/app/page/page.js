@@ -45,6 +45,7 @@
         setText: module.cwrap('pr_set_text', null, ['string', 'number', 'string']),
         click: module.cwrap('pr_click', 'string', ['string']),
         caption: module.cwrap('pr_caption', 'string', ['string', 'number']),
+        rasterRatio: module.cwrap('pr_raster_ratio', 'number', []),
         width: module.cwrap('pr_raster_width', 'number', []),
         height: module.cwrap('pr_raster_height', 'number', []),
         rgba: module.cwrap('pr_raster_rgba', 'number', []),
@@ -198,17 +199,15 @@
       if (this.canvas.width !== width || this.canvas.height !== height) {
         this.canvas.width = width;
         this.canvas.height = height;
-        this.image = null;
       }
       // The CSS size that is exactly the raster's device pixels at the ratio
       // in effect, a hair wider than the form where the ratio is fractional.
-      const ratio = this.ratio();
+      const ratio = this.call.rasterRatio();
       this.canvas.style.width = `${width / ratio}px`;
       this.canvas.style.height = `${height / ratio}px`;
+      // Straight from the module's memory, without a copy of its own.
       const bytes = new Uint8ClampedArray(this.module.HEAPU8.buffer, pointer, width * height * 4);
-      if (!this.image) this.image = new ImageData(width, height);
-      this.image.data.set(bytes);
-      this.canvas.getContext('2d').putImageData(this.image, 0, 0);
+      this.canvas.getContext('2d').putImageData(new ImageData(bytes, width, height), 0, 0);
     }
 
     // Small screens: the whole form scales down to fit, never up; the raster
