@@ -12,6 +12,9 @@ import png
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.actions import interaction
+from selenium.webdriver.common.actions.action_builder import ActionBuilder
+from selenium.webdriver.common.actions.pointer_input import PointerInput
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
@@ -174,6 +177,14 @@ class Browser:
     def click(self, name):
         """A pointer click in the middle of a control."""
         ActionChains(self.driver, duration=0).click(self.element(name)).perform()
+        self.wait_for_frames()
+
+    def tap(self, name):
+        """A finger's touch in the middle of a control."""
+        finger = PointerInput(interaction.POINTER_TOUCH, "finger")
+        actions = ActionBuilder(self.driver, mouse=finger, duration=0)
+        actions.pointer_action.move_to(self.element(name)).pointer_down().pointer_up()
+        actions.perform()
         self.wait_for_frames()
 
     def keys(self, *keys):

@@ -1,6 +1,7 @@
-"""The keyboard as on the desktop: the page opens with the focus on
+"""Focus and pressing as on the desktop: the page opens with the focus on
 Command1, Tab walks the controls in the form's tab order and comes back
-round, Space presses the focused button and Enter does not."""
+round; Space presses the focused button and Enter does not; a touch
+presses a button as a click does."""
 
 import unittest
 
@@ -12,16 +13,19 @@ from selenium.webdriver.common.keys import Keys
 TAB_ORDER = ["Text4", "Text1(2)", "Text2(2)", "Text2(1)", "Text1(1)", "Text1(0)", "Text2(0)",
              "Command4", "Command3", "Command2", "Command1"]
 
+# Typed in tab order, so the focus ends in y1; Command4 comes next.
 LINE_P2_P3 = reference.typed("10", ("-7", "-7"), ("0", "5"), ("2", "-2"))
+EQUATION = " Retta su P2-P3      Y = - 3,50 X + 5,00"
 
-# (key pressed on Command4, which follows y1 in the tab order; Label21 afterwards)
-KEYS = [
-    (Keys.ENTER, ""),
-    (Keys.SPACE, " Retta su P2-P3      Y = - 3,50 X + 5,00"),
+# (how Command4 is reached and pressed, Label21 afterwards)
+PRESSES = [
+    ("Tab, then Enter", lambda browser: browser.keys(Keys.TAB, Keys.ENTER), ""),
+    ("Tab, then Space", lambda browser: browser.keys(Keys.TAB, Keys.SPACE), EQUATION),
+    ("a touch", lambda browser: browser.tap("Command4"), EQUATION),
 ]
 
 
-class Keyboard(unittest.TestCase):
+class FocusAndPresses(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
         cls.browser = Browser("it")
@@ -38,14 +42,13 @@ class Keyboard(unittest.TestCase):
             walked.append(self.browser.focused())
         self.assertEqual(walked, ["Command1"] + TAB_ORDER)
 
-    def test_space_presses_the_focused_button_and_enter_does_not(self):
-        for key, label21 in KEYS:
-            with self.subTest(key=repr(key)):
+    def test_what_presses_a_button(self):
+        for how, press, label21 in PRESSES:
+            with self.subTest(how=how):
                 self.browser.open()
-                self.browser.perform(LINE_P2_P3)  # leaves the focus in y1
-                self.browser.keys(Keys.TAB, key)
-                self.assertEqual(self.browser.focused(), "Command4")
-                self.assertEqual(self.browser.caption("Label21"), label21)
+                self.browser.perform(LINE_P2_P3)
+                press(self.browser)
+                self.assertEqual((self.browser.focused(), self.browser.caption("Label21")), ("Command4", label21))
 
 
 if __name__ == "__main__":
