@@ -71,15 +71,16 @@ def _process_tree(pid):
 
 class Browser:
     """One Chromium with its own empty profile, under `language` ("it" or
-    "en") at device pixel ratio `ratio`. Use it in a `with` block."""
+    "en") at device pixel ratio `ratio`, its window `window` (width, height)
+    CSS pixels. Use it in a `with` block."""
 
-    def __init__(self, language="it", ratio=1, performance_log=False):
+    def __init__(self, language="it", ratio=1, performance_log=False, window=WINDOW):
         self.profile = tempfile.mkdtemp(prefix="pr-web-profile-")
         options = webdriver.ChromeOptions()
         options.binary_location = CHROMIUM
         for arg in ("--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run",
                     "--disable-background-networking", "--disable-component-update", "--disable-sync",
-                    f"--user-data-dir={self.profile}", f"--window-size={WINDOW[0]},{WINDOW[1]}",
+                    f"--user-data-dir={self.profile}", f"--window-size={window[0]},{window[1]}",
                     f"--lang={language}", f"--force-device-scale-factor={ratio}"):
             options.add_argument(arg)
         options.add_experimental_option("prefs", {"intl.accept_languages": language})
@@ -216,12 +217,12 @@ class Browser:
             return [canvas.width, canvas.height, btoa(text)];""", self.element("Form1"))
         return width, height, base64.b64decode(data)
 
-    def screen(self, width, height):
+    def screen(self, width, height, left=0, top=0):
         """(width, height, RGBA bytes) of what the screen shows in the page's
-        top-left `width` x `height` CSS pixels, in device pixels."""
+        `width` x `height` CSS pixels from (left, top), in device pixels."""
         shot = self.driver.execute_cdp_cmd("Page.captureScreenshot", {
             "format": "png", "optimizeForSpeed": True,
-            "clip": {"x": 0, "y": 0, "width": width, "height": height, "scale": 1}})
+            "clip": {"x": left, "y": top, "width": width, "height": height, "scale": 1}})
         return png.rgba(base64.b64decode(shot["data"]))
 
     def open_dialog(self):
