@@ -22,6 +22,10 @@ CHROMIUM = "/usr/bin/chromium"
 CHROMEDRIVER = "/usr/bin/chromedriver"
 # Larger than the form, so the page never scales it down to fit.
 WINDOW = (1280, 800)
+# The form's client area in CSS pixels (the layout at 15 twips per pixel), and
+# the plot's square at its top left (6400 twips), which no control covers.
+FORM_CSS = (974, 576)
+PLOT_CSS = 427
 
 # The page and the native renderer, as tests/web/run.sh builds them.
 PAGE = os.environ.get("PR_PAGE", os.path.join(os.path.dirname(__file__), "..", "..",

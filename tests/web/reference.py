@@ -36,3 +36,8 @@ def first_difference(width, actual, expected):
             pixel = i // 4
             return f"first difference at pixel ({pixel % width}, {pixel // width}), byte {i % 4}: {a}, not {e}"
     return f"{len(actual)} bytes, not {len(expected)}"
+
+
+def top_left(width, pixels, part_width, part_height):
+    """The top-left `part_width` x `part_height` pixels of an RGBA raster `width` pixels wide."""
+    return b"".join(pixels[y * width * 4:(y * width + part_width) * 4] for y in range(part_height))

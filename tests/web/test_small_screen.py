@@ -7,10 +7,7 @@ import math
 import unittest
 
 import reference
-from browser import Browser
-
-FORM_CSS = (974, 576)
-PLOT_CSS = 427  # the plot's square at the top left, which no control covers
+from browser import FORM_CSS, PLOT_CSS, Browser
 
 TRIANGLE = reference.typed("10", ("0", "1"), ("1", "3"), ("-6", "-7")) + ["Command1", "Command2"]
 
@@ -38,7 +35,7 @@ class SmallScreen(unittest.TestCase):
                 self.assertTrue(pixels == want, reference.first_difference(width, pixels, want))
                 side = math.floor(PLOT_CSS * fit)
                 shot_width, shot_height, shot = browser.screen(side, side, left, top)
-                plot = b"".join(want[y * width * 4:(y * width + shot_width) * 4] for y in range(shot_height))
+                plot = reference.top_left(width, want, shot_width, shot_height)
                 self.assertTrue(shot == plot, "on screen: " + reference.first_difference(shot_width, shot, plot))
 
 
