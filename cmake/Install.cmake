@@ -1,6 +1,7 @@
 # Installs the program as a desktop application: the executable, its menu
 # entry, its icon (scalable and the usual bitmap sizes), its AppStream
-# metainfo for software centres, its manual page, and its copyright and
+# metainfo for software centres, its manual page, the same program as one
+# offline browser page when it has been built, and its copyright and
 # licence (GPL-3.0-or-later) in the machine-readable form Debian reads.
 include(GNUInstallDirs)
 
@@ -47,3 +48,13 @@ add_custom_command(
 install(FILES ${pr_manpage_gz} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 add_custom_target(pr_desktop_assets ALL DEPENDS ${pr_icon_pngs} ${pr_manpage_gz})
+
+# The browser page (scripts/build-web.sh), for the machines this one shares
+# it with: installed, and so shipped in the .deb, when it is named here.
+set(PR_WEB_PAGE "" CACHE FILEPATH "The built browser page (build-web/punti-e-rette.html) to install")
+if(PR_WEB_PAGE)
+  if(NOT EXISTS "${PR_WEB_PAGE}")
+    message(FATAL_ERROR "PR_WEB_PAGE names ${PR_WEB_PAGE}, which does not exist: run scripts/build-web.sh")
+  endif()
+  install(FILES "${PR_WEB_PAGE}" DESTINATION ${CMAKE_INSTALL_DATADIR}/punti-e-rette)
+endif()

@@ -25,6 +25,11 @@ packages=(
   locales
   # start-up and memory measurement
   time
+  # the browser page: emscripten (with node and its acorn module) builds the
+  # WebAssembly; fonttools with brotli subsets the form font to a woff2
+  emscripten nodejs node-acorn python3-fonttools python3-brotli
+  # the browser page's suite and benchmark: headless Chromium driven by Selenium
+  chromium chromium-driver python3-selenium
 )
 
 missing=()
@@ -35,6 +40,7 @@ done
 if [ "${#missing[@]}" -gt 0 ]; then
   echo "Installing: ${missing[*]}"
   export DEBIAN_FRONTEND=noninteractive
+  # One apt at a time on a machine where several builds install at once.
   flock /tmp/pr-apt.lock apt-get update -qq
   flock /tmp/pr-apt.lock apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi

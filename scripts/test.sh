@@ -2,9 +2,10 @@
 # Builds everything and runs the whole test suite: the unit and command tests,
 # the same suite under AddressSanitizer + UndefinedBehaviorSanitizer and
 # built for a target with FMA, the window and end-to-end tests under Xvfb,
-# a Release build and a Debian-flags build with its package checked by
-# lintian, and short fuzzing runs. The project's own builds turn warnings
-# into errors; the Release and packaging builds build as a user's would.
+# the browser build's tests (core under node, the page in headless
+# Chromium), a Release build and a Debian-flags build with its package
+# checked by lintian, and short fuzzing runs. The project's own builds turn
+# warnings into errors; the Release and packaging builds build as a user's would.
 # Installs what it needs first (Debian 12, as root).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -13,8 +14,12 @@ scripts/install-deps.sh
 
 jobs=$(nproc)
 
+echo "== The browser page (build-web/), installed and packaged with the program"
+scripts/build-web.sh
+
 echo "== Build (build/) and test"
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPR_WERROR=ON >/dev/null
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPR_WERROR=ON \
+  -DPR_WEB_PAGE="$PWD/build-web/punti-e-rette.html" >/dev/null
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
 
@@ -27,6 +32,9 @@ cmake --build build-asan -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:abort_on_error=1:detect_stack_use_after_return=1:strict_string_checks=1 \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1:abort_on_error=1 \
   ctest --test-dir build-asan --output-on-failure -j"$jobs" -L unit --no-tests=error
+
+echo "== The browser build: core tests under node, the page in headless Chromium"
+scripts/test-web.sh
 
 echo "== Unit tests built for x86-64-v3 (build-v3/): FMA at hand, none may be fused"
 # The glibc loader lists the x86-64 levels this processor supports.
@@ -49,6 +57,7 @@ cmake --build build-release -j"$jobs"
 # package ships. lintian fails the stage on errors, and shows its warnings.
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 cmake -S . -B build-dist -DCMAKE_BUILD_TYPE=None -DPR_TESTS=OFF -DPR_BENCH=OFF \
+  -DPR_WEB_PAGE="$PWD/build-web/punti-e-rette.html" \
   -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)" \
   -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" >/dev/null
 unset DEB_BUILD_MAINT_OPTIONS

@@ -22,6 +22,9 @@ INSTALLED_FILES = [
     "/usr/share/man/man1/punti-e-rette.1.gz",
     "/usr/share/doc/punti-e-rette/copyright",
 ]
+# The browser page, when the build was given one to ship.
+if os.environ.get("PR_WEB_PAGE"):
+    INSTALLED_FILES.append("/usr/share/punti-e-rette/punti-e-rette.html")
 
 
 def run(*args):

@@ -66,6 +66,14 @@ class DesktopEntryTest(unittest.TestCase):
         self.assertTrue(os.path.isfile(installed("share", "icons", "hicolor", "scalable", "apps", APP_ID + ".svg")))
 
 
+class WebPageTest(unittest.TestCase):
+    @unittest.skipUnless(os.environ.get("PR_WEB_PAGE"), "no browser page configured (PR_WEB_PAGE)")
+    def test_browser_page_is_installed_as_built(self):
+        with open(os.environ["PR_WEB_PAGE"], "rb") as built, \
+                open(installed("share", PROGRAM, PROGRAM + ".html"), "rb") as page:
+            self.assertEqual(page.read(), built.read())
+
+
 class IconTest(unittest.TestCase):
     def test_every_bitmap_has_the_size_of_its_folder(self):
         for size in BITMAP_SIZES:

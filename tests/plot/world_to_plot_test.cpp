@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 
 #include "app/numbers/RuntimeError.h"
@@ -10,6 +10,13 @@
 
 namespace pr {
 namespace {
+
+// std::bit_cast, which the WebAssembly build's standard library lacks.
+std::uint64_t BitsOf(double value) {
+  std::uint64_t bits = 0;
+  std::memcpy(&bits, &value, sizeof bits);
+  return bits;
+}
 
 struct Mapping {
   Point world;
@@ -44,8 +51,8 @@ TEST(WorldToPlot, EqualsTheMappingWithTheScaleFormedOnceToTheLastBit) {
     for (const Point p : points) {
       const PlotPoint once = WorldToPlotScaled(p, PlotScale(fs));
       const PlotPoint direct = WorldToPlot(p, fs);
-      EXPECT_EQ(std::bit_cast<std::uint64_t>(direct.x), std::bit_cast<std::uint64_t>(once.x)) << fs;
-      EXPECT_EQ(std::bit_cast<std::uint64_t>(direct.y), std::bit_cast<std::uint64_t>(once.y)) << fs;
+      EXPECT_EQ(BitsOf(direct.x), BitsOf(once.x)) << fs;
+      EXPECT_EQ(BitsOf(direct.y), BitsOf(once.y)) << fs;
     }
   }
 }

@@ -1,8 +1,9 @@
 #pragma once
 
 #include <array>
-#include <charconv>
+#include <locale>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <string_view>
 
@@ -66,8 +67,12 @@ inline double ValueShown(std::string_view text, std::string_view mark) {
   if (digitsAt == std::string_view::npos) return 0.0;
   std::string digits(text.substr(digitsAt));
   if (const std::size_t at = digits.find(mark); at != std::string::npos) digits.replace(at, mark.size(), ".");
+  // Read in the classic locale, with a stream: not every standard library
+  // the tests are built with has a floating-point from_chars.
+  std::istringstream stream(digits);
+  stream.imbue(std::locale::classic());
   double value = 0.0;
-  std::from_chars(digits.data(), digits.data() + digits.size(), value);
+  stream >> value;
   return negative ? -value : value;
 }
 

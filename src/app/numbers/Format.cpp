@@ -1,9 +1,9 @@
 #include "app/numbers/Format.h"
 
 #include <array>
-#include <charconv>
 #include <cmath>
 
+#include "app/numbers/DecimalText.h"
 #include "app/numbers/MaybeNumber.h"
 #include "app/numbers/RuntimeError.h"
 
@@ -30,30 +30,6 @@ const NumberPattern& PatternFor(std::string_view pattern) {
   throw RuntimeError(ErrorCode::InvalidCall);
 }
 
-// The shortest decimal text that reads back as the same double, as digits
-// d1 d2 d3 ... standing for d1.d2d3... × 10^exponent. This is the number a
-// person believes they have: 2.675, not the 2.67499999... the double holds.
-struct ShortestDecimal {
-  std::string digits;
-  int exponent = 0;
-};
-
-ShortestDecimal ShortestOf(double magnitude) {
-  std::array<char, 32> buffer{};  // "d.dddddddddddddddde-308" fits easily
-  const auto written =
-      std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude, std::chars_format::scientific).ptr;
-  const std::string_view text(buffer.data(), static_cast<std::size_t>(written - buffer.data()));
-  const std::size_t e = text.find('e');
-  ShortestDecimal shortest;
-  for (const char c : text.substr(0, e)) {
-    if (c != '.') shortest.digits += c;
-  }
-  std::string_view exponent = text.substr(e + 1);
-  if (exponent.front() == '+') exponent.remove_prefix(1);  // from_chars takes no '+'
-  std::from_chars(exponent.data(), exponent.data() + exponent.size(), shortest.exponent);
-  return shortest;
-}
-
 // Adds one to a string of decimal digits; "" counts as 0 and gives "1".
 void Increment(std::string& digits) {
   for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
@@ -70,7 +46,9 @@ void Increment(std::string& digits) {
 // integer, worked on the shortest decimal text; "" when that integer is 0.
 std::string ScaledRoundedDigits(double magnitude, int decimals) {
   if (magnitude == 0.0) return {};
-  const ShortestDecimal shortest = ShortestOf(magnitude);
+  // The shortest decimal is the number a person believes they have: 2.675,
+  // not the 2.67499999... the double holds.
+  const ShortestDecimal shortest = ShortestDecimalOf(magnitude);
   const auto total = static_cast<long>(shortest.digits.size());
   const long kept = shortest.exponent + decimals + 1;  // digits at or left of the units place
   if (kept < 0) return {};

@@ -1,10 +1,10 @@
 #include "app/numbers/Val.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstdint>
 #include <string>
 
+#include "app/numbers/DecimalText.h"
 #include "app/numbers/RuntimeError.h"
 
 namespace pr {
@@ -108,8 +108,8 @@ std::int64_t ReadExponent(Cursor& cursor) {
 
 [[noreturn]] void ThrowOverflow() { throw RuntimeError(ErrorCode::Overflow); }
 
-// Correctly rounded and independent of the locale: from_chars reads the
-// digits in the "C" way, whatever the user's decimal mark is.
+// Correctly rounded and independent of the locale: the text handed on has
+// no decimal point, whatever the user's decimal mark is.
 double ToDouble(const Reading& reading) {
   if (reading.digits.empty() || reading.pointExponent < kUnderflowExponent) return 0.0;
   if (reading.pointExponent > kOverflowExponent) ThrowOverflow();
@@ -117,13 +117,12 @@ double ToDouble(const Reading& reading) {
   if (reading.droppedNonZero) text += '1';
   const auto scale = reading.pointExponent - static_cast<std::int64_t>(text.size());
   text += 'e' + std::to_string(scale);
-  double magnitude = 0.0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), magnitude);
-  if (error == std::errc::result_out_of_range) {
+  const std::optional<double> magnitude = ReadScientific(text);
+  if (!magnitude) {
     if (reading.pointExponent > 0) ThrowOverflow();
     return 0.0;
   }
-  return reading.negative ? -magnitude : magnitude;
+  return reading.negative ? -*magnitude : *magnitude;
 }
 
 }  // namespace

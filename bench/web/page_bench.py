@@ -1,0 +1,110 @@
+"""Times the page in headless Chromium, measured inside the page with
+performance.now(): every command at full scales 10, 1e9 and 1e300 (median of
+PRESSES presses, from the click to the end of the canvas update, and of the
+putImageData alone), the start-up from opening the file to the plane drawn
+(the first putImageData's end, from the navigation's start; median of
+COLD_LOADS fresh browsers and of LOADS openings in one), and the file's size.
+performance.now() counts in steps of 0.1 ms here. Prints a table; not a test."""
+
+import os
+import statistics
+import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tests", "web"))
+from browser import PAGE, Browser  # noqa: E402
+
+PRESSES = 60
+LOADS = 10
+COLD_LOADS = 5
+FULL_SCALES = ["10", "1e9", "1e300"]
+COMMANDS = ["Command1", "Command2", "Command3", "Command4"]
+# The desktop benchmark's points at every full scale (bench/CommandBenchmarks.cpp):
+# P1 (0; 1), P2 (1; 3), the line y = 2x + 1 and its perpendicular; every
+# line crosses the whole plot whatever the full scale.
+POINTS = {"Text1(0)": "0", "Text2(0)": "1", "Text1(1)": "1", "Text2(1)": "3", "Text1(2)": "-2", "Text2(2)": "0.5"}
+
+# Notes when each putImageData on the page's canvas began and finished, from
+# the very start of the document: the canvas updates, whoever makes them.
+WATCH_CANVAS = """
+window.prCanvasUpdates = [];
+const put = CanvasRenderingContext2D.prototype.putImageData;
+CanvasRenderingContext2D.prototype.putImageData = function (...args) {
+  const start = performance.now();
+  put.apply(this, args);
+  window.prCanvasUpdates.push([start, performance.now()]);
+};"""
+
+# Presses a button `presses` times; each time from just before the click to
+# the end of the canvas update it caused (waiting for a frame if the page
+# draws in one). Returns [whole press, its putImageData alone] pairs in ms.
+PRESS_LOOP = """
+const [button, presses, done] = arguments;
+const updates = window.prCanvasUpdates;
+const times = [];
+const frame = () => new Promise(resolve => requestAnimationFrame(resolve));
+(async () => {
+  for (let i = 0; i < presses; ++i) {
+    const seen = updates.length;
+    const start = performance.now();
+    button.click();
+    for (let waited = 0; updates.length === seen; ++waited) {
+      if (waited === 60) return done(null);  // the click drew nothing
+      await frame();
+    }
+    const [putStart, putEnd] = updates[updates.length - 1];
+    times.push([putEnd - start, putEnd - putStart]);
+    await frame();
+  }
+  done(times);
+})();"""
+
+
+def set_boxes(browser, full_scale):
+    for name, text in {**POINTS, "Text4": full_scale}.items():
+        browser.script("arguments[0].value = arguments[1];"
+                       "arguments[0].dispatchEvent(new Event('input', {bubbles: true}));",
+                       browser.element(name), text)
+
+
+def watched_browser():
+    browser = Browser("it")
+    browser.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": WATCH_CANVAS})
+    browser.driver.set_script_timeout(300)
+    return browser
+
+
+def first_draw(browser):
+    """Opens the page; the time from opening it to the plane drawn, in ms."""
+    browser.driver.get("about:blank")
+    browser.open()
+    return browser.driver.execute_script("return window.prCanvasUpdates[0][1];")
+
+
+def main():
+    # A fresh browser each time (nothing compiled or cached yet), and
+    # again in one browser (what a second opening costs).
+    first = []
+    for _ in range(COLD_LOADS):
+        with watched_browser() as browser:
+            first.append(first_draw(browser))
+    with watched_browser() as browser:
+        again = [first_draw(browser) for _ in range(LOADS)]
+        print(f"{'command':<10}{'full scale':>12}{'median ms':>12}{'max ms':>10}{'canvas ms':>12}")
+        for full_scale in FULL_SCALES:
+            browser.open()
+            set_boxes(browser, full_scale)
+            for command in COMMANDS:
+                times = browser.driver.execute_async_script(PRESS_LOOP, browser.element(command), PRESSES)
+                if browser.open_dialog() or not times:
+                    sys.exit(f"{command} at full scale {full_scale}: an error, or no canvas update")
+                whole = [t[0] for t in times]
+                canvas = statistics.median(t[1] for t in times)
+                print(f"{command:<10}{full_scale:>12}{statistics.median(whole):>12.2f}{max(whole):>10.2f}{canvas:>12.2f}")
+    print(f"start-up, open file to plane drawn: {statistics.median(first):.1f} ms in a fresh browser "
+          f"(median of {COLD_LOADS}), {statistics.median(again):.1f} ms opened again (median of {LOADS})")
+    size = os.path.getsize(PAGE)
+    print(f"file size: {size} bytes ({size / 1e6:.3f} MB)")
+
+
+if __name__ == "__main__":
+    main()

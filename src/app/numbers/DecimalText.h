@@ -1,0 +1,34 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace pr {
+
+// Double <-> decimal text without std::to_chars / std::from_chars for
+// floating point, which not every standard library the program is built
+// with provides. The results are those of the shortest round-trip
+// conversions of <charconv>, byte for byte, in any C locale.
+
+// The shortest decimal that reads back as the same double, as digits
+// d1 d2 d3 ... standing for d1.d2d3... x 10^exponent; no trailing zeros.
+struct ShortestDecimal {
+  std::string digits;
+  int exponent = 0;
+};
+// `magnitude` must be finite and greater than zero.
+ShortestDecimal ShortestDecimalOf(double magnitude);
+
+// What std::to_chars(first, last, value) writes: the shortest round-trip
+// text in fixed or scientific notation, whichever is shorter (fixed on a
+// tie); a whole number in fixed notation is written exactly. `value` finite.
+std::string ShortestText(double value);
+
+// The correctly rounded double of "<digits>e<exponent>" (ASCII digits, an
+// optional '-' in the exponent, no decimal point, so no locale can change
+// how it reads). Empty when the value is out of range: beyond the largest
+// double, or so small it rounds to zero.
+std::optional<double> ReadScientific(const std::string& text);
+
+}  // namespace pr

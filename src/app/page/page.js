@@ -1,0 +1,269 @@
+// The page's front end: builds Form1's controls from the layout the program
+// hands over (no copy of the table here), shows the program's raster on a
+// canvas pixel for pixel, and passes texts in and clicks on. Every handler
+// runs in the WebAssembly module, through the same dispatch as on the desktop.
+// PR_WASM_BASE64 (the module's bytes) and createPageModule come from the page.
+'use strict';
+
+(() => {
+  const TITLE = 'Punti e rette';
+
+  function wasmBytes() {
+    const text = atob(PR_WASM_BASE64);
+    const bytes = new Uint8Array(text.length);
+    for (let i = 0; i < text.length; ++i) bytes[i] = text.charCodeAt(i);
+    return bytes;
+  }
+
+  // The decimal mark of the browser's language, as the desktop takes its
+  // locale's: "it" gives ",".
+  function decimalMark() {
+    try {
+      const parts = new Intl.NumberFormat(navigator.language).formatToParts(1.5);
+      const mark = parts.find((part) => part.type === 'decimal');
+      return mark ? mark.value : '.';
+    } catch (error) {
+      return '.';
+    }
+  }
+
+  function dataName(row) {
+    return row.index >= 0 ? `${row.name}(${row.index})` : row.name;
+  }
+
+  function fontOf(layout, pixels) {
+    return `${layout.fontWeight} ${pixels}px "${layout.fontFamily}", "${layout.fallbackFamily} Form", sans-serif`;
+  }
+
+  class Page {
+    constructor(module) {
+      this.module = module;
+      this.call = {
+        layout: module.cwrap('pr_layout_json', 'string', []),
+        open: module.cwrap('pr_open', null, ['number', 'string']),
+        setRatio: module.cwrap('pr_set_ratio', 'number', ['number']),
+        setText: module.cwrap('pr_set_text', null, ['string', 'number', 'string']),
+        click: module.cwrap('pr_click', 'string', ['string']),
+        caption: module.cwrap('pr_caption', 'string', ['string', 'number']),
+        rasterRatio: module.cwrap('pr_raster_ratio', 'number', []),
+        width: module.cwrap('pr_raster_width', 'number', []),
+        height: module.cwrap('pr_raster_height', 'number', []),
+        rgba: module.cwrap('pr_raster_rgba', 'number', []),
+      };
+      this.layout = JSON.parse(this.call.layout());
+      this.form = document.getElementById('form');
+      this.labels = [];
+      this.boxes = [];
+      this.focusOrder = [];
+    }
+
+    start() {
+      this.build();
+      this.scale = this.fitScale();
+      this.applyScale();
+      this.call.open(this.ratio(), decimalMark());
+      this.draw();
+      this.focusOrder[0].focus();
+      window.addEventListener('resize', () => this.followViewport());
+      this.watchRatio();
+    }
+
+    // The controls
+
+    build() {
+      const { layout, form } = this;
+      form.style.width = `${layout.width}px`;
+      form.style.height = `${layout.height}px`;
+      form.style.background = layout.background;
+      form.style.font = fontOf(layout, layout.fontPixels);
+      document.documentElement.style.background = layout.background;
+
+      this.canvas = document.createElement('canvas');
+      this.canvas.dataset.name = 'Form1';
+      this.canvas.setAttribute('aria-hidden', 'true');
+      form.append(this.canvas);
+
+      // In the table's order: later rows lie above earlier ones.
+      for (const row of layout.controls) {
+        const element = this.create(row);
+        element.dataset.name = dataName(row);
+        element.classList.add('control', row.kind);
+        Object.assign(element.style, { left: `${row.left}px`, top: `${row.top}px` });
+        if (row.kind !== 'label' || !row.autoSize) {
+          Object.assign(element.style, { width: `${row.width}px`, height: `${row.height}px` });
+        }
+        form.append(element);
+      }
+      const focusable = layout.controls
+        .map((row, i) => ({ row, element: form.children[i + 1] }))
+        .filter(({ row }) => row.kind === 'textbox' || row.kind === 'button')
+        .sort((a, b) => a.row.tabIndex - b.row.tabIndex);
+      this.focusOrder = focusable.map(({ element }) => element);
+      this.focusOrder.forEach((element, i) => { element.tabIndex = i + 1; });
+      form.addEventListener('keydown', (event) => this.closeTabChain(event));
+    }
+
+    create(row) {
+      switch (row.kind) {
+        case 'label': return this.createLabel(row);
+        case 'textbox': return this.createTextBox(row);
+        case 'button': return this.createButton(row);
+        default: return this.createShape(row);
+      }
+    }
+
+    createLabel(row) {
+      const label = document.createElement('div');
+      if (row.colour) label.style.color = row.colour;
+      if (row.fontPixels !== this.layout.fontPixels) label.style.font = fontOf(this.layout, row.fontPixels);
+      label.style.minHeight = `${row.height}px`;
+      // The name stays the caption, so a screen reader reads the values; the
+      // description says what the value is.
+      if (row.spoken) label.setAttribute('aria-description', row.spoken);
+      this.labels.push({ row, element: label });
+      this.showCaption(row, label, row.caption);
+      return label;
+    }
+
+    createTextBox(row) {
+      const box = document.createElement('input');
+      box.type = 'text';
+      box.spellcheck = false;
+      box.autocomplete = 'off';
+      if (row.colour) box.style.color = row.colour;
+      box.setAttribute('aria-label', row.spoken);
+      this.boxes.push({ row, element: box });
+      return box;
+    }
+
+    createButton(row) {
+      const button = document.createElement('button');
+      button.type = 'button';
+      const caption = document.createElement('span');
+      caption.textContent = row.caption;
+      button.append(caption);
+      // Space presses a focused button, Enter does not, as on the desktop.
+      button.addEventListener('keydown', (event) => {
+        if (event.key === 'Enter') event.preventDefault();
+      });
+      button.addEventListener('click', () => this.press(row.name));
+      return button;
+    }
+
+    createShape(row) {
+      const marker = document.createElement('div');
+      marker.style.background = row.colour;
+      marker.setAttribute('role', 'img');
+      marker.setAttribute('aria-label', row.spoken);
+      return marker;
+    }
+
+    showCaption(row, element, caption) {
+      element.textContent = caption;
+      // An empty auto-size label stays a sliver wide.
+      if (row.autoSize) element.style.width = caption === '' ? `${row.emptyWidth}px` : '';
+    }
+
+    // Tab from the last control goes back to the first, Shift+Tab the other
+    // way: the chain closes on itself, as in the desktop window.
+    closeTabChain(event) {
+      if (event.key !== 'Tab') return;
+      const order = this.focusOrder;
+      const at = order.indexOf(document.activeElement);
+      if (at < 0) return;
+      const next = event.shiftKey ? (at === 0 ? order.length - 1 : -1) : (at === order.length - 1 ? 0 : -1);
+      if (next < 0) return;
+      event.preventDefault();
+      order[next].focus();
+    }
+
+    // A click
+
+    press(button) {
+      for (const { row, element } of this.boxes) this.call.setText(row.name, row.index, element.value);
+      const report = this.call.click(button);
+      for (const { row, element } of this.labels) {
+        const caption = this.call.caption(row.name, row.index);
+        if (caption !== element.textContent) this.showCaption(row, element, caption);
+      }
+      this.draw();
+      if (report) showError(report);
+    }
+
+    // The raster, one canvas pixel to one device pixel
+
+    draw() {
+      const width = this.call.width();
+      const height = this.call.height();
+      const pointer = this.call.rgba();
+      if (this.canvas.width !== width || this.canvas.height !== height) {
+        this.canvas.width = width;
+        this.canvas.height = height;
+      }
+      // The CSS size that is exactly the raster's device pixels at the ratio
+      // in effect, a hair wider than the form where the ratio is fractional.
+      const ratio = this.call.rasterRatio();
+      this.canvas.style.width = `${width / ratio}px`;
+      this.canvas.style.height = `${height / ratio}px`;
+      // Straight from the module's memory, without a copy of its own.
+      const bytes = new Uint8ClampedArray(this.module.HEAPU8.buffer, pointer, width * height * 4);
+      this.canvas.getContext('2d').putImageData(new ImageData(bytes, width, height), 0, 0);
+    }
+
+    // Small screens: the whole form scales down to fit, never up; the raster
+    // is then made for the device pixels the scaled canvas covers, so it
+    // stays one pixel to one device pixel.
+
+    ratio() {
+      return window.devicePixelRatio * this.scale;
+    }
+
+    fitScale() {
+      const { width, height } = this.layout;
+      return Math.min(1, window.innerWidth / width, window.innerHeight / height);
+    }
+
+    applyScale() {
+      this.form.style.transform = this.scale < 1 ? `scale(${this.scale})` : '';
+    }
+
+    followViewport() {
+      const scale = this.fitScale();
+      if (scale !== this.scale) {
+        this.scale = scale;
+        this.applyScale();
+      }
+      if (this.call.setRatio(this.ratio())) this.draw();
+    }
+
+    // A window moved to another screen, or the browser's zoom, changes the
+    // device pixel ratio; the query is made anew for each new ratio.
+    watchRatio() {
+      const query = window.matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`);
+      query.addEventListener('change', () => {
+        this.followViewport();
+        this.watchRatio();
+      }, { once: true });
+    }
+  }
+
+  // The run-time error's message box: modal, titled as the window, closed
+  // by Enter, Escape or its button; the page goes on afterwards.
+  function showError(report) {
+    const dialog = document.getElementById('error');
+    dialog.querySelector('.message').textContent = report;
+    dialog.showModal();
+    dialog.querySelector('button').focus();
+  }
+
+  function setUpErrorDialog() {
+    const dialog = document.getElementById('error');
+    dialog.querySelector('.title').textContent = TITLE;
+    dialog.querySelector('button').addEventListener('click', () => dialog.close());
+  }
+
+  setUpErrorDialog();
+  createPageModule({ wasmBinary: wasmBytes() }).then((module) => {
+    new Page(module).start();
+  });
+})();

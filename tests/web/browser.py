@@ -1,0 +1,236 @@
+"""Headless Chromium from Debian, driven through chromedriver as a person
+drives a browser: the page opened from file://, real key presses and clicks.
+Each session ends every process it started, by PID."""
+
+import base64
+import os
+import shutil
+import signal
+import tempfile
+
+import png
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.actions import interaction
+from selenium.webdriver.common.actions.action_builder import ActionBuilder
+from selenium.webdriver.common.actions.pointer_input import PointerInput
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+
+CHROMIUM = "/usr/bin/chromium"
+CHROMEDRIVER = "/usr/bin/chromedriver"
+# Larger than the form, so the page never scales it down to fit.
+WINDOW = (1280, 800)
+# The form's client area in CSS pixels (the layout at 15 twips per pixel), and
+# the plot's square at its top left (6400 twips), which no control covers.
+FORM_CSS = (974, 576)
+PLOT_CSS = 427
+
+# The page and the native renderer, as tests/web/run.sh builds them.
+PAGE = os.environ.get("PR_PAGE", os.path.join(os.path.dirname(__file__), "..", "..",
+                                              "build-web", "punti-e-rette.html"))
+PAGE_URL = "file://" + os.path.realpath(PAGE)
+
+
+# A run stopped from outside (run.sh's time limit) still ends its browsers:
+# SIGTERM unwinds through every session's `with` block, as an interrupt,
+# which unittest passes on instead of counting it as one failed case.
+def _interrupt(*_):
+    raise KeyboardInterrupt("terminated")
+
+
+signal.signal(signal.SIGTERM, _interrupt)
+
+
+def _start_time(pid):
+    """When a process started (field 22 of /proc/PID/stat), or None once it
+    is gone: a PID seen again with another start time is someone else's."""
+    try:
+        with open(f"/proc/{pid}/stat") as stat:
+            return int(stat.read().rsplit(")", 1)[1].split()[19])
+    except (OSError, IndexError, ValueError):
+        return None
+
+
+def _process_tree(pid):
+    """{PID: start time} of `pid` and every process below it."""
+    children = {}
+    for entry in os.listdir("/proc"):
+        if not entry.isdigit():
+            continue
+        try:
+            with open(f"/proc/{entry}/stat") as stat:
+                parent = int(stat.read().rsplit(")", 1)[1].split()[1])
+        except (OSError, IndexError, ValueError):
+            continue
+        children.setdefault(parent, []).append(int(entry))
+    found, todo = [pid], [pid]
+    while todo:
+        for child in children.get(todo.pop(), []):
+            found.append(child)
+            todo.append(child)
+    return {p: t for p in found if (t := _start_time(p)) is not None}
+
+
+class Browser:
+    """One Chromium with its own empty profile, under `language` ("it" or
+    "en") at device pixel ratio `ratio`, its window `window` (width, height)
+    CSS pixels. Use it in a `with` block."""
+
+    def __init__(self, language="it", ratio=1, performance_log=False, window=WINDOW):
+        self.profile = tempfile.mkdtemp(prefix="pr-web-profile-")
+        options = webdriver.ChromeOptions()
+        options.binary_location = CHROMIUM
+        for arg in ("--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run",
+                    "--disable-background-networking", "--disable-component-update", "--disable-sync",
+                    f"--user-data-dir={self.profile}", f"--window-size={window[0]},{window[1]}",
+                    f"--lang={language}", f"--force-device-scale-factor={ratio}"):
+            options.add_argument(arg)
+        options.add_experimental_option("prefs", {"intl.accept_languages": language})
+        if performance_log:
+            options.set_capability("goog:loggingPrefs", {"performance": "ALL"})
+        self.service = Service(CHROMEDRIVER)
+        self.processes = {}
+        try:
+            self.driver = webdriver.Chrome(service=self.service, options=options)
+        except BaseException:
+            self._end_processes()
+            raise
+        self._note_processes()
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exc):
+        self.close()
+
+    def close(self):
+        self._note_processes()  # before they leave chromedriver's tree
+        try:
+            self.driver.quit()
+        finally:
+            self._end_processes()
+
+    def _end_processes(self):
+        """Ends chromedriver and every Chromium process below it: politely
+        first, then by PID whatever is left of what this session started."""
+        self._note_processes()
+        self.service.stop()
+        for pid, started in self.processes.items():
+            if _start_time(pid) == started:
+                try:
+                    os.kill(pid, signal.SIGKILL)
+                except ProcessLookupError:
+                    pass  # it ended in between
+        shutil.rmtree(self.profile, ignore_errors=True)
+
+    def _note_processes(self):
+        if self.service.process:
+            self.processes.update(_process_tree(self.service.process.pid))
+
+    # The page
+
+    def open(self):
+        """Loads the page and waits until it is ready for input: the plane is
+        drawn, so the canvas, transparent until then, is opaque."""
+        self.driver.get(PAGE_URL)
+        self.driver.execute_async_script("""
+            const done = arguments[arguments.length - 1];
+            const drawn = () => {
+              const canvas = document.querySelector('[data-name="Form1"]');
+              return canvas && canvas.width && canvas.getContext('2d').getImageData(0, 0, 1, 1).data[3] === 255;
+            };
+            const check = () => (drawn() ? done() : requestAnimationFrame(check));
+            check();""")
+        self.wait_for_frames()
+
+    def wait_for_frames(self, frames=2):
+        """Waits until the browser has shown `frames` more frames, so what a
+        handler changed is on the screen."""
+        self.driver.execute_async_script("""
+            const done = arguments[arguments.length - 1];
+            let left = arguments[0];
+            const next = () => (--left < 0 ? done() : requestAnimationFrame(next));
+            next();""", frames)
+
+    def element(self, name):
+        return self.driver.find_element(By.CSS_SELECTOR, f'[data-name="{name}"]')
+
+    def script(self, source, *args):
+        return self.driver.execute_script(source, *args)
+
+    # A person's hands
+
+    def type_into(self, box, text):
+        """Clicks into a text box, selects what it holds and types `text`
+        over it (an empty text clears it)."""
+        actions = ActionChains(self.driver, duration=0).click(self.element(box))
+        actions.key_down(Keys.CONTROL).send_keys("a").key_up(Keys.CONTROL)
+        actions.send_keys(text if text else Keys.BACKSPACE)
+        actions.perform()
+
+    def perform(self, actions):
+        """Runs actions in turn: ("Text1(0)", "2.5") types into a box,
+        "Command2" clicks a button."""
+        for action in actions:
+            if isinstance(action, str):
+                self.click(action)
+            else:
+                self.type_into(*action)
+
+    def click(self, name):
+        """A pointer click in the middle of a control."""
+        ActionChains(self.driver, duration=0).click(self.element(name)).perform()
+        self.wait_for_frames()
+
+    def tap(self, name):
+        """A finger's touch in the middle of a control."""
+        finger = PointerInput(interaction.POINTER_TOUCH, "finger")
+        actions = ActionBuilder(self.driver, mouse=finger, duration=0)
+        actions.pointer_action.move_to(self.element(name)).pointer_down().pointer_up()
+        actions.perform()
+        self.wait_for_frames()
+
+    def keys(self, *keys):
+        """Key presses sent to whatever has the focus."""
+        ActionChains(self.driver, duration=0).send_keys(*keys).perform()
+        self.wait_for_frames()
+
+    # What a person sees
+
+    def caption(self, label):
+        return self.script("return arguments[0].textContent;", self.element(label))
+
+    def captions(self, labels):
+        return {label: self.caption(label) for label in labels}
+
+    def focused(self):
+        return self.script("return document.activeElement && document.activeElement.dataset.name;")
+
+    def canvas(self):
+        """(width, height, RGBA bytes) of the plot's canvas, read back from
+        its own context as the screen shows it."""
+        width, height, data = self.script("""
+            const canvas = arguments[0];
+            const bytes = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
+            let text = '';
+            for (let i = 0; i < bytes.length; i += 0x8000) {
+              text += String.fromCharCode.apply(null, bytes.subarray(i, i + 0x8000));
+            }
+            return [canvas.width, canvas.height, btoa(text)];""", self.element("Form1"))
+        return width, height, base64.b64decode(data)
+
+    def screen(self, width, height, left=0, top=0):
+        """(width, height, RGBA bytes) of what the screen shows in the page's
+        `width` x `height` CSS pixels from (left, top), in device pixels."""
+        shot = self.driver.execute_cdp_cmd("Page.captureScreenshot", {
+            "format": "png", "optimizeForSpeed": True,
+            "clip": {"x": left, "y": top, "width": width, "height": height, "scale": 1}})
+        return png.rgba(base64.b64decode(shot["data"]))
+
+    def open_dialog(self):
+        """The open <dialog>'s (title and text, whether it is modal), or None."""
+        return self.script("""
+            const dialog = document.querySelector('dialog[open]');
+            return dialog && [dialog.innerText, dialog.matches(':modal')];""")
