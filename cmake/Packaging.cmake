@@ -21,7 +21,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # Recommends of libqt6gui6, and without it the window cannot open.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-# The window names DejaVu Sans, the closest match of the old face.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core")
+# The window names DejaVu Sans, the closest match of the old face; Qt's
+# translations put the print and save dialogs in the desktop's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, qt6-translations-l10n")
 
 include(CPack)

@@ -7,11 +7,15 @@ packages=(
   # build
   cmake g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
+  # Qt's own dialog texts (print, save) in Italian: qtbase_it.qm
+  qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   # fuzzing and sanitizers (clang + its runtime for libFuzzer)
   clang libclang-rt-dev
   # the window under test
   xvfb xdotool x11-utils imagemagick
+  # the figure: the clipboard read back, the saved PDF rendered and read
+  xclip poppler-utils
   dbus at-spi2-core python3-pyatspi
   # fonts: DejaVu Sans is the form font's fallback family (closest widths)
   fonts-dejavu-core fonts-liberation fontconfig

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Regenerates docs/screenshots/ from the installed program under Xvfb:
-# the window at start, a triangle, and a line with its perpendicular.
+# the window at start, a triangle, a line with its perpendicular, and that
+# figure's page saved as a PDF.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${BUILD_DIR:-build}

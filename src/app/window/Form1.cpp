@@ -1,6 +1,8 @@
 #include "app/window/Form1.h"
 
+#include <QContextMenuEvent>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPainter>
@@ -9,8 +11,11 @@
 #include <stdexcept>
 
 #include "app/EventDispatch.h"
+#include "app/figure/FigurePixels.h"
+#include "app/figure/FigureText.h"
 #include "app/layout/FormLayout.h"
 #include "app/window/CaptionLabel.h"
+#include "app/window/FigureActions.h"
 #include "app/window/FormFont.h"
 #include "app/window/QtColour.h"
 #include "app/window/Twips.h"
@@ -79,6 +84,7 @@ Form1::Form1(ErrorReporter& reporter, QWidget* parent)
 
   controls_ = BuildControls(*this, dpi);
   ConnectClickHandlers();
+  figureActions_ = std::make_unique<FigureActions>(*this, [this] { return CurrentFigure(); });
   // The focusable control with the lowest tab index.
   Control("Command1")->setFocus();
 }
@@ -95,6 +101,19 @@ void Form1::SetCaption(std::string_view name, std::string_view caption) {
   auto* label = dynamic_cast<CaptionLabel*>(Control(name));
   if (label == nullptr) throw std::out_of_range("Form1 has no label " + std::string(name));
   label->SetCaption(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
+}
+
+std::string Form1::Shown(std::string_view name, int index) const {
+  const QWidget* control = Control(name, index);
+  if (const auto* box = dynamic_cast<const QLineEdit*>(control)) return box->text().toStdString();
+  if (const auto* label = dynamic_cast<const QLabel*>(control)) return label->text().toStdString();
+  throw std::out_of_range("Form1 shows no text in " + ControlName(name, index).toStdString());
+}
+
+Figure Form1::CurrentFigure() const {
+  const std::string text =
+      figure::FigureText([this](std::string_view name, int index) { return Shown(name, index); }, DecimalMark());
+  return TakeFigure(*surface_, QString::fromStdString(text));
 }
 
 Surface& Form1::Canvas() { return *surface_; }
@@ -151,6 +170,19 @@ void Form1::paintEvent(QPaintEvent*) {
   image.setDevicePixelRatio(devicePixelRatioF());
   QPainter painter(this);
   painter.drawImage(QPoint(0, 0), image);
+}
+
+// The figure's menu opens on the plot square only; elsewhere a right-click
+// does what it always did.
+void Form1::contextMenuEvent(QContextMenuEvent* event) {
+  const QPointF device = QPointF(event->pos()) * devicePixelRatioF();
+  const PixelRect square = figure::FigurePixels(*surface_);
+  if (event->reason() != QContextMenuEvent::Mouse ||
+      !square.Contains(static_cast<int>(device.x()), static_cast<int>(device.y()))) {
+    event->ignore();
+    return;
+  }
+  figureActions_->ShowMenu(event->globalPos());
 }
 
 void Form1::RaisePaint(std::vector<PixelRect> filled) {

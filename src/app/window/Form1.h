@@ -9,9 +9,12 @@
 #include "app/ErrorReporter.h"
 #include "app/Form.h"
 #include "app/surface/RasterSurface.h"
+#include "app/window/FigureExport.h"
 #include "app/window/FormControls.h"
 
 namespace pr::window {
+
+class FigureActions;
 
 // The program's one window. It keeps the drawing surface itself, a raster
 // under its 42 controls; the toolkit's paint events only show that raster.
@@ -39,11 +42,16 @@ class Form1 final : public QWidget, public Form {
   // A control by name and index, for tests and the accessibility check.
   QWidget* Control(std::string_view name, int index = kNoIndex) const;
   const std::vector<FormControl>& Controls() const { return controls_; }
+  // What a control shows: a text box's text or a label's caption.
+  std::string Shown(std::string_view name, int index = kNoIndex) const;
+  // The plot square as the window shows it now, with the labels' texts.
+  Figure CurrentFigure() const;
 
  protected:
   void showEvent(QShowEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
   class ShowingReporter;
@@ -59,6 +67,7 @@ class Form1 final : public QWidget, public Form {
   std::unique_ptr<ShowingReporter> reporter_;
   std::unique_ptr<RasterSurface> surface_;
   std::vector<FormControl> controls_;
+  std::unique_ptr<FigureActions> figureActions_;
   bool shown_ = false;
 };
 

@@ -1,0 +1,33 @@
+#include <gtest/gtest.h>
+
+#include "app/figure/FigurePixels.h"
+
+namespace pr::figure {
+namespace {
+
+struct Case {
+  int width;
+  int height;
+  double twipsPerPixel;
+  PixelRect expected;
+};
+
+// The last grid line stands at twip 6400: in cell 426 at 15 twips per pixel
+// (6400 / 15 = 426.7), in cell 853 at 7.5. A window narrower than the square
+// gives what it has.
+constexpr Case kCases[] = {
+    {974, 576, 15.0, {0, 0, 427, 427}},
+    {1948, 1152, 7.5, {0, 0, 854, 854}},
+    {300, 200, 15.0, {0, 0, 300, 200}},
+};
+
+TEST(FigurePixelsTest, TheSquareReachesTheCellOfTwip6400) {
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.twipsPerPixel);
+    const RasterSurface raster(c.width, c.height, c.twipsPerPixel, 0xC0C0C0);
+    EXPECT_EQ(FigurePixels(raster), c.expected);
+  }
+}
+
+}  // namespace
+}  // namespace pr::figure
