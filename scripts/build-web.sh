@@ -26,8 +26,8 @@ echo "== Form font: DejaVu Sans Bold, the desktop's fallback of the form's face"
   --unicodes="U+0020-007E,U+00A0-00FF" --flavor=woff2 --output-file="$out/form-font.woff2"
 
 echo "== One page: $page"
-/usr/bin/python3 "$src/assemble_page.py" --template "$src/page.html.in" --css "$src/page.css" \
-  --page-js "$src/page.js" --module-js "$out/$src/page-module.js" --wasm "$out/$src/page-module.wasm" \
+/usr/bin/python3 "$src/assemble_page.py" --template "$src/page.html.in" --css "$src/page.css" --figure-css "$src/figure.css" \
+  --page-js "$src/page.js" --figure-js "$src/figure.js" --module-js "$out/$src/page-module.js" --wasm "$out/$src/page-module.wasm" \
   --font "$out/form-font.woff2" --output "$page"
 
 size=$(stat -c %s "$page")

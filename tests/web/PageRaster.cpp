@@ -7,7 +7,8 @@
 // everything after the first "=" is the text) or a button pressed ("Command2").
 // FILE receives the raster as RGBA bytes, row after row (what getImageData
 // returns); standard output a JSON object with the raster's size, every
-// label's caption by its data-name and the run-time errors reported.
+// label's caption by its data-name, the run-time errors reported and the
+// figure's plain text (what Ctrl+S and Ctrl+Shift+C give with the image).
 
 #include <cstdint>
 #include <cstdio>
@@ -19,6 +20,7 @@
 #include <vector>
 
 #include "app/layout/FormLayout.h"
+#include "app/page/PageFigure.h"
 #include "app/page/PageForm.h"
 
 namespace {
@@ -121,7 +123,7 @@ void WriteSummary(const pr::page::PageForm& form, const std::vector<std::string>
     std::cout << separator << Json(report);
     separator = ", ";
   }
-  std::cout << "]}\n";
+  std::cout << "], \"figureText\": " << Json(pr::page::PageFigureText(form)) << "}\n";
 }
 
 }  // namespace

@@ -227,7 +227,7 @@ class Browser:
         shot = self.driver.execute_cdp_cmd("Page.captureScreenshot", {
             "format": "png", "optimizeForSpeed": True,
             "clip": {"x": left, "y": top, "width": width, "height": height, "scale": 1}})
-        return png.rgba(base64.b64decode(shot["data"]))
+        return png.pixels(base64.b64decode(shot["data"]))
 
     def open_dialog(self):
         """The open <dialog>'s (title and text, whether it is modal), or None."""

@@ -10,16 +10,26 @@ TOOL = os.environ.get("PR_PAGE_RASTER", os.path.join(os.path.dirname(__file__), 
                                                      "build", "tests", "web", "page_raster"))
 
 
-def render(actions, ratio=1, mark=","):
-    """(width, height, RGBA bytes, captions by data-name, reports) after
-    `actions`: ("Text1(0)", "2.5") types into a box, "Command2" presses a button."""
+def _run(actions, ratio, mark):
+    """(the tool's JSON summary, the raster's RGBA bytes) after `actions`."""
     arguments = [a if isinstance(a, str) else f"{a[0]}={a[1]}" for a in actions]
     with tempfile.NamedTemporaryFile(prefix="pr-raster-") as raster:
         summary = subprocess.run([TOOL, "--ratio", str(ratio), "--mark", mark, "--out", raster.name, *arguments],
                                  check=True, capture_output=True, text=True, timeout=60).stdout
         pixels = raster.read()
-    result = json.loads(summary)
+    return json.loads(summary), pixels
+
+
+def render(actions, ratio=1, mark=","):
+    """(width, height, RGBA bytes, captions by data-name, reports) after
+    `actions`: ("Text1(0)", "2.5") types into a box, "Command2" presses a button."""
+    result, pixels = _run(actions, ratio, mark)
     return result["width"], result["height"], pixels, result["captions"], result["reports"]
+
+
+def figure_text(actions, ratio=1, mark=","):
+    """The figure's plain text after `actions`, written by the desktop's code."""
+    return _run(actions, ratio, mark)[0]["figureText"]
 
 
 def typed(full_scale, p1, p2, p3):

@@ -1,8 +1,8 @@
 #include "app/figure/FigureText.h"
 
 #include <array>
-#include <charconv>
 
+#include "app/numbers/DecimalText.h"
 #include "app/numbers/RuntimeError.h"
 #include "app/numbers/Val.h"
 
@@ -57,9 +57,9 @@ std::string AsRead(std::string_view typed, std::string_view decimalMark) {
   } catch (const RuntimeError&) {
     return "illeggibile (Overflow)";
   }
-  std::array<char, 32> digits{};
-  const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), value).ptr;
-  std::string text(digits.data(), end);
+  // Not std::to_chars: the browser build's library lacks it for doubles,
+  // and this text must read the same in both builds.
+  std::string text = ShortestText(value);
   if (const auto point = text.find('.'); point != std::string::npos) text.replace(point, 1, decimalMark);
   return text;
 }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/page/OpenForm.h"
 #include "app/page/PageForm.h"
 #include "app/page/PageLayout.h"
 
@@ -22,6 +23,8 @@ const char* Kept(std::string& slot, std::string text) {
 }
 
 }  // namespace
+
+pr::page::PageForm& pr::page::OpenForm() { return *form; }
 
 extern "C" {
 

@@ -25,7 +25,7 @@ def script_text(path):
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__)
-    for name in ("template", "css", "page-js", "module-js", "wasm", "font", "output"):
+    for name in ("template", "css", "figure-css", "page-js", "figure-js", "module-js", "wasm", "font", "output"):
         parser.add_argument("--" + name, type=pathlib.Path, required=True)
     args = parser.parse_args()
 
@@ -38,6 +38,8 @@ def main():
         "WASM_BASE64": base64_of(args.wasm),
         "MODULE_JS": script_text(args.module_js),
         "PAGE_JS": script_text(args.page_js),
+        "FIGURE_CSS": args.figure_css.read_text(encoding="utf-8"),
+        "FIGURE_JS": script_text(args.figure_js),
     }
     template = args.template.read_text(encoding="utf-8")
     # One pass, so nothing written in is read again as a placeholder.

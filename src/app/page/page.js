@@ -264,6 +264,8 @@
 
   setUpErrorDialog();
   createPageModule({ wasmBinary: wasmBytes() }).then((module) => {
-    new Page(module).start();
+    const page = new Page(module);
+    page.start();
+    setUpFigure(page);
   });
 })();
