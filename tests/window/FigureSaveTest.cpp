@@ -113,14 +113,3 @@ TEST_F(FigureSaveTest, AFailedSaveSaysWhy) {
 
 }  // namespace
 }  // namespace pr::window
-
-int main(int argc, char** argv) {
-  // 96 DPI, whatever the machine: one pixel is 15 twips.
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
-  qputenv("QT_SCALE_FACTOR", "1");
-  qputenv("QT_FONT_DPI", "96");
-  QApplication application(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}

@@ -21,17 +21,6 @@ double TwipsPerPixel(double ratio) { return kTwipsPerInch / (kLogicalDpi * ratio
 constexpr double kMinRatio = 0.25;
 constexpr double kMaxRatio = 8.0;
 
-struct ClickHandler {
-  std::string_view button;
-  void (*handler)(Form&);
-};
-constexpr ClickHandler kClickHandlers[] = {
-    {"Command1", &Command1_Click},
-    {"Command2", &Command2_Click},
-    {"Command3", &Command3_Click},
-    {"Command4", &Command4_Click},
-};
-
 // Keeps the report for the page, which shows it in its own dialog.
 class KeepingReporter final : public ErrorReporter {
  public:
@@ -65,42 +54,29 @@ PageForm::PageForm(double devicePixelRatio, std::string decimalMark)
   for (const layout::ControlRow& row : layout::Controls()) values_.emplace_back(row.caption);
 }
 
-std::size_t PageForm::RowOf(std::string_view name, int index) const {
+std::size_t PageForm::RowOf(std::string_view name, int index, layout::ControlKind kind) const {
   const layout::ControlRow* row = layout::Find(name, index);
-  if (row == nullptr) throw std::out_of_range("Form1 has no control " + NameOf(name, index));
+  if (row == nullptr || row->kind != kind) {
+    const char* what = kind == layout::ControlKind::TextBox ? "text box " : "label ";
+    throw std::out_of_range("Form1 has no " + std::string(what) + NameOf(name, index));
+  }
   return static_cast<std::size_t>(row - layout::Controls().data());
 }
 
 void PageForm::SetText(std::string_view name, int index, std::string text) {
-  const std::size_t row = RowOf(name, index);
-  if (layout::Controls()[row].kind != layout::ControlKind::TextBox) {
-    throw std::out_of_range("Form1 has no text box " + NameOf(name, index));
-  }
-  values_[row] = std::move(text);
+  values_[RowOf(name, index, layout::ControlKind::TextBox)] = std::move(text);
 }
 
 std::string PageForm::Text(std::string_view name, int index) const {
-  const std::size_t row = RowOf(name, index);
-  if (layout::Controls()[row].kind != layout::ControlKind::TextBox) {
-    throw std::out_of_range("Form1 has no text box " + NameOf(name, index));
-  }
-  return values_[row];
+  return values_[RowOf(name, index, layout::ControlKind::TextBox)];
 }
 
 void PageForm::SetCaption(std::string_view name, std::string_view caption) {
-  const std::size_t row = RowOf(name, kNoIndex);
-  if (layout::Controls()[row].kind != layout::ControlKind::Label) {
-    throw std::out_of_range("Form1 has no label " + std::string(name));
-  }
-  values_[row] = std::string(caption);
+  values_[RowOf(name, kNoIndex, layout::ControlKind::Label)] = std::string(caption);
 }
 
 std::string PageForm::Caption(std::string_view name, int index) const {
-  const std::size_t row = RowOf(name, index);
-  if (layout::Controls()[row].kind != layout::ControlKind::Label) {
-    throw std::out_of_range("Form1 has no label " + NameOf(name, index));
-  }
-  return values_[row];
+  return values_[RowOf(name, index, layout::ControlKind::Label)];
 }
 
 void PageForm::PaintAll() {

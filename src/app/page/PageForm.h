@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/Form.h"
+#include "app/layout/FormLayout.h"
 #include "app/surface/Colour.h"
 #include "app/surface/RasterSurface.h"
 
@@ -57,7 +58,9 @@ class PageForm final : public Form {
   std::string DecimalMark() const override { return decimalMark_; }
 
  private:
-  std::size_t RowOf(std::string_view name, int index) const;
+  // The table row of a text box or a label; any other name, or a control of
+  // another kind, is a programming error.
+  std::size_t RowOf(std::string_view name, int index, layout::ControlKind kind) const;
 
   double ratio_;
   std::string decimalMark_;

@@ -25,19 +25,6 @@
 namespace pr::window {
 namespace {
 
-// The four buttons and their Click handlers; with Form_Paint these are the
-// only code of the program that ever runs.
-struct ClickHandler {
-  std::string_view button;
-  void (*handler)(Form&);
-};
-constexpr ClickHandler kClickHandlers[] = {
-    {"Command1", &Command1_Click},
-    {"Command2", &Command2_Click},
-    {"Command3", &Command3_Click},
-    {"Command4", &Command4_Click},
-};
-
 // Drawing reaches only the clip while Paint runs, however the handler ends.
 class ClipScope {
  public:
