@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <stdexcept>
 
 #include "app/surface/PixelCircle.h"
@@ -37,7 +38,16 @@ RasterSurface::RasterSurface(int width, int height, double twipsPerPixel, Colour
       background_(background),
       pixels_(AreaOf(width_, height_), ToRgb32(background)) {}
 
-void RasterSurface::Cls() { std::fill(pixels_.begin(), pixels_.end(), ToRgb32(background_)); }
+// Clearing is most of a command's time. One row is filled and copied to the
+// others: memcpy keeps its speed wherever the code lands, while the plain
+// fill loop ran three times slower in one build than in another, only
+// because its branch crossed a 32-byte boundary.
+void RasterSurface::Cls() {
+  if (pixels_.empty()) return;
+  std::fill_n(pixels_.data(), width_, ToRgb32(background_));
+  const auto rowBytes = static_cast<std::size_t>(BytesPerLine());
+  for (int y = 1; y < height_; ++y) std::memcpy(pixels_.data() + Index(0, y), pixels_.data(), rowBytes);
+}
 
 void RasterSurface::Line(double x1, double y1, double x2, double y2, Colour colour) {
   const std::optional<float> sx1 = NarrowToSingle(x1);
