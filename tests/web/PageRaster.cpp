@@ -11,7 +11,6 @@
 // figure's plain text (what Ctrl+S and Ctrl+Shift+C give with the image).
 
 #include <cstdint>
-#include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <stdexcept>
@@ -20,10 +19,13 @@
 #include <vector>
 
 #include "app/layout/FormLayout.h"
+#include "app/page/JsonText.h"
 #include "app/page/PageFigure.h"
 #include "app/page/PageForm.h"
 
 namespace {
+
+using pr::page::JsonText;
 
 struct Options {
   double ratio = 1.0;
@@ -91,39 +93,22 @@ void WriteRgba(const pr::RasterSurface& raster, const std::string& path) {
   if (!file) throw std::runtime_error("cannot write " + path);
 }
 
-std::string Json(std::string_view text) {
-  std::string quoted = "\"";
-  for (const char c : text) {
-    if (c == '"' || c == '\\') {
-      quoted += '\\';
-      quoted += c;
-    } else if (static_cast<unsigned char>(c) < 0x20) {
-      char escape[7];
-      std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(c));
-      quoted += escape;
-    } else {
-      quoted += c;
-    }
-  }
-  return quoted + "\"";
-}
-
 void WriteSummary(const pr::page::PageForm& form, const std::vector<std::string>& reports) {
   std::cout << "{\"width\": " << form.Raster().Width() << ", \"height\": " << form.Raster().Height()
             << ", \"captions\": {";
   const char* separator = "";
   for (const pr::layout::ControlRow& row : pr::layout::Controls()) {
     if (row.kind != pr::layout::ControlKind::Label) continue;
-    std::cout << separator << Json(DataName(row)) << ": " << Json(form.Caption(row.name, row.index));
+    std::cout << separator << JsonText(DataName(row)) << ": " << JsonText(form.Caption(row.name, row.index));
     separator = ", ";
   }
   std::cout << "}, \"reports\": [";
   separator = "";
   for (const std::string& report : reports) {
-    std::cout << separator << Json(report);
+    std::cout << separator << JsonText(report);
     separator = ", ";
   }
-  std::cout << "], \"figureText\": " << Json(pr::page::PageFigureText(form)) << "}\n";
+  std::cout << "], \"figureText\": " << JsonText(pr::page::PageFigureText(form)) << "}\n";
 }
 
 }  // namespace

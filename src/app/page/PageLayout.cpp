@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "app/layout/FormLayout.h"
+#include "app/page/JsonText.h"
 #include "app/page/PageForm.h"
 
 namespace pr::page {
@@ -25,28 +26,11 @@ long Pixels(int twips) { return std::lround(twips / kTwipsPerCssPixel); }
 // shows at 10 px, 13.2 pt (17.6 px) at 18 px. The page asks for the same.
 long FontPixels(double points) { return std::lround(points * kCssPixelsPerPoint); }
 
-std::string Quoted(std::string_view text) {
-  std::string json = "\"";
-  for (const char c : text) {
-    if (c == '"' || c == '\\') {
-      json += '\\';
-      json += c;
-    } else if (static_cast<unsigned char>(c) < 0x20) {
-      char escaped[8];
-      std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-      json += escaped;
-    } else {
-      json += c;
-    }
-  }
-  return json + '"';
-}
-
 // A colour as the program writes it, 0x00BBGGRR, as CSS writes it.
 std::string Css(Colour colour) {
   char text[8];
   std::snprintf(text, sizeof text, "#%02x%02x%02x", colour & 0xFFu, (colour >> 8) & 0xFFu, (colour >> 16) & 0xFFu);
-  return Quoted(text);
+  return JsonText(text);
 }
 
 std::string_view KindName(layout::ControlKind kind) {
@@ -75,10 +59,10 @@ std::string Number(double value) {
 }
 
 std::string Row(const layout::ControlRow& row) {
-  std::string json = "{\"kind\":" + Quoted(KindName(row.kind));
-  json += ",\"name\":" + Quoted(row.name);
+  std::string json = "{\"kind\":" + JsonText(KindName(row.kind));
+  json += ",\"name\":" + JsonText(row.name);
   json += ",\"index\":" + std::to_string(row.index);
-  json += ",\"caption\":" + Quoted(row.caption);
+  json += ",\"caption\":" + JsonText(row.caption);
   json += ",\"left\":" + std::to_string(Pixels(row.left));
   json += ",\"top\":" + std::to_string(Pixels(row.top));
   json += ",\"width\":" + std::to_string(Pixels(row.width));
@@ -89,7 +73,7 @@ std::string Row(const layout::ControlRow& row) {
   json += ",\"autoSize\":" + std::string(row.autoSize ? "true" : "false");
   json += ",\"emptyWidth\":" + std::to_string(std::lround(kEmptyWidthEm * row.fontPoints * kCssPixelsPerPoint));
   json += ",\"tabIndex\":" + std::to_string(row.tabIndex);
-  json += ",\"spoken\":" + Quoted(row.spoken) + "}";
+  json += ",\"spoken\":" + JsonText(row.spoken) + "}";
   return json;
 }
 
@@ -98,8 +82,8 @@ std::string Row(const layout::ControlRow& row) {
 std::string PageLayoutJson() {
   std::string json = "{\"width\":" + std::to_string(kPageWidthCss);
   json += ",\"height\":" + std::to_string(kPageHeightCss);
-  json += ",\"fontFamily\":" + Quoted(layout::kFormFontFamily);
-  json += ",\"fallbackFamily\":" + Quoted(kFallbackFamily);
+  json += ",\"fontFamily\":" + JsonText(layout::kFormFontFamily);
+  json += ",\"fallbackFamily\":" + JsonText(kFallbackFamily);
   json += ",\"fontPoints\":" + Number(layout::kFormFontPoints);
   json += ",\"fontPixels\":" + std::to_string(FontPixels(layout::kFormFontPoints));
   json += ",\"fontWeight\":" + std::to_string(layout::kFormFontWeight);
