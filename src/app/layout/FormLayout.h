@@ -11,6 +11,10 @@ namespace pr::layout {
 
 enum class ControlKind { Label, TextBox, CommandButton, Shape };
 
+// The window's title, also the title of its message boxes and of the
+// figure's printed page.
+inline constexpr std::string_view kProgramTitle = "Punti e rette";
+
 // The form font. The old face is a bitmap font that does not exist on
 // Linux; the window layer names its fallback (FormFont).
 inline constexpr std::string_view kFormFontFamily = "MS Sans Serif";

@@ -8,7 +8,7 @@
 
 const setUpFigure = (() => {
   const FILE_NAME = 'punti-e-rette.png';
-  const TITLE = 'Punti e rette';
+  const TITLE = document.title;
   const TITLE_POINTS = 13.2;  // the window's largest caption, as on the desktop's page
   const CSS_PIXELS_PER_INCH = 96;
   const METRES_PER_INCH = 0.0254;
@@ -110,7 +110,7 @@ const setUpFigure = (() => {
 
     // What the boxes hold now, as typed, and what the labels show.
     text() {
-      for (const { row, element } of this.page.boxes) this.page.call.setText(row.name, row.index, element.value);
+      this.page.sendTexts();
       return this.call.text();
     }
 

@@ -6,7 +6,8 @@
 'use strict';
 
 (() => {
-  const TITLE = 'Punti e rette';
+  // The template's <title> is the program's title.
+  const TITLE = document.title;
 
   function wasmBytes() {
     const text = atob(PR_WASM_BASE64);
@@ -179,8 +180,13 @@
 
     // A click
 
-    press(button) {
+    // What the boxes hold now, handed to the program's form.
+    sendTexts() {
       for (const { row, element } of this.boxes) this.call.setText(row.name, row.index, element.value);
+    }
+
+    press(button) {
+      this.sendTexts();
       const report = this.call.click(button);
       for (const { row, element } of this.labels) {
         const caption = this.call.caption(row.name, row.index);

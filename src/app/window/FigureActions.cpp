@@ -11,10 +11,12 @@
 #include <QPrinter>
 #include <QStandardPaths>
 
+#include "app/layout/FormLayout.h"
+#include "app/window/QtText.h"
+
 namespace pr::window {
 namespace {
 
-const QString kProgramTitle = QStringLiteral("Punti e rette");
 const QString kProposedName = QStringLiteral("punti-e-rette.png");
 
 // The pictures folder when the desktop has one, else the home folder.
@@ -67,7 +69,7 @@ void FigureActions::Save() {
 void FigureActions::Print() {
   const Figure figure = current_();
   QPrinter printer(QPrinter::HighResolution);
-  printer.setDocName(kProgramTitle);
+  printer.setDocName(FromView(layout::kProgramTitle));
   QPrintDialog dialog(&printer, &window_);
   dialog.setWindowTitle(QStringLiteral("Stampa figura"));
   if (dialog.exec() != QDialog::Accepted) return;
@@ -75,7 +77,7 @@ void FigureActions::Print() {
 }
 
 void FigureActions::Warn(const QString& message) {
-  QMessageBox box(QMessageBox::Warning, kProgramTitle, message, QMessageBox::Ok, &window_);
+  QMessageBox box(QMessageBox::Warning, FromView(layout::kProgramTitle), message, QMessageBox::Ok, &window_);
   box.exec();
 }
 

@@ -17,6 +17,7 @@
 #include "app/layout/FormLayout.h"
 #include "app/surface/RasterSurface.h"
 #include "app/window/FormFont.h"
+#include "app/window/QtText.h"
 #include "app/window/Twips.h"
 
 namespace pr::window {
@@ -25,7 +26,6 @@ namespace {
 using namespace figure;
 
 constexpr char kDescriptionKey[] = "Description";
-constexpr char kTitle[] = "Punti e rette";
 
 QByteArray PngBytes(const QImage& image) {
   QByteArray bytes;
@@ -43,8 +43,8 @@ std::optional<QString> WritePng(const Figure& figure, QSaveFile& file) {
 
 std::optional<QString> WritePdf(const Figure& figure, QSaveFile& file) {
   QPdfWriter pdf(&file);
-  pdf.setTitle(QString::fromLatin1(kTitle));
-  pdf.setCreator(QString::fromLatin1(kTitle));
+  pdf.setTitle(FromView(layout::kProgramTitle));
+  pdf.setCreator(FromView(layout::kProgramTitle));
   pdf.setPageSize(QPageSize(QPageSize::A4));
   pdf.setPageMargins(QMarginsF(kFileMarginMm, kFileMarginMm, kFileMarginMm, kFileMarginMm),
                      QPageLayout::Millimeter);
@@ -108,7 +108,7 @@ bool PaintFigurePage(const Figure& figure, QPagedPaintDevice& device) {
 
   painter.setFont(FormFont(kTitlePoints));
   y += painter.fontMetrics().ascent();
-  painter.drawText(QPointF(0, y), QString::fromLatin1(kTitle));
+  painter.drawText(QPointF(0, y), FromView(layout::kProgramTitle));
   y += painter.fontMetrics().descent() + DevicePixels(kTitleGapMm, device);
 
   // Every raster pixel keeps its size in twips; no smoothing and no lossy

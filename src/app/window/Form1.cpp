@@ -18,6 +18,7 @@
 #include "app/window/FigureActions.h"
 #include "app/window/FormFont.h"
 #include "app/window/QtColour.h"
+#include "app/window/QtText.h"
 #include "app/window/Twips.h"
 #include "geometry/Commands.h"
 #include "plot/FormPaint.h"
@@ -58,7 +59,7 @@ class Form1::ShowingReporter final : public ErrorReporter {
 
 Form1::Form1(ErrorReporter& reporter, QWidget* parent)
     : QWidget(parent), reporter_(std::make_unique<ShowingReporter>(*this, reporter)) {
-  setWindowTitle(QStringLiteral("Punti e rette"));
+  setWindowTitle(FromView(layout::kProgramTitle));
   setFont(FormFont(layout::kFormFontPoints));
   // The surface covers the whole client area; nothing else paints under it.
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -87,7 +88,7 @@ std::string Form1::Text(std::string_view name, int index) const {
 void Form1::SetCaption(std::string_view name, std::string_view caption) {
   auto* label = dynamic_cast<CaptionLabel*>(Control(name));
   if (label == nullptr) throw std::out_of_range("Form1 has no label " + std::string(name));
-  label->SetCaption(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
+  label->SetCaption(FromView(caption));
 }
 
 std::string Form1::Shown(std::string_view name, int index) const {

@@ -8,6 +8,7 @@
 #include "app/window/FormFont.h"
 #include "app/window/LegendMarker.h"
 #include "app/window/QtColour.h"
+#include "app/window/QtText.h"
 #include "app/window/Twips.h"
 #include "app/window/WrappingButton.h"
 
@@ -16,10 +17,6 @@ namespace {
 
 using layout::ControlKind;
 using layout::ControlRow;
-
-QString FromView(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 void SetForeColour(QWidget& widget, QPalette::ColorRole role, const ControlRow& row) {
   if (!row.colour) return;  // the platform's default colours

@@ -2,10 +2,13 @@
 
 #include <QMessageBox>
 
+#include "app/layout/FormLayout.h"
+#include "app/window/QtText.h"
+
 namespace pr::window {
 
 void MessageBoxReporter::Report(const std::string& message) {
-  QMessageBox box(QMessageBox::Critical, QStringLiteral("Punti e rette"), QString::fromStdString(message),
+  QMessageBox box(QMessageBox::Critical, FromView(layout::kProgramTitle), QString::fromStdString(message),
                   QMessageBox::Ok, parent_);
   box.exec();
 }
