@@ -6,7 +6,7 @@
 #include <array>
 #include <string>
 
-#include "app/surface/RasterSurface.h"
+#include "core/surface/RasterSurface.h"
 #include "geometry/Commands.h"
 #include "plot/DrawPlotBackground.h"
 #include "support/FakeForm.h"

@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "FuzzCheck.h"
-#include "app/surface/RasterSurface.h"
+#include "core/surface/RasterSurface.h"
 #include "property/Palette.h"
 #include "property/PropertyRun.h"
 #include "support/FakeForm.h"

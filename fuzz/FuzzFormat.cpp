@@ -14,9 +14,9 @@
 #include <string_view>
 
 #include "FuzzCheck.h"
-#include "app/numbers/Format.h"
-#include "app/numbers/MaybeNumber.h"
-#include "app/numbers/RuntimeError.h"
+#include "core/numbers/Format.h"
+#include "core/numbers/MaybeNumber.h"
+#include "core/numbers/RuntimeError.h"
 #include "geometry/LineCommand.h"
 #include "property/LabelRules.h"
 

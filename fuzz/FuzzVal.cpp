@@ -12,8 +12,8 @@
 #include <string_view>
 
 #include "FuzzCheck.h"
-#include "app/numbers/RuntimeError.h"
-#include "app/numbers/Val.h"
+#include "core/numbers/RuntimeError.h"
+#include "core/numbers/Val.h"
 
 namespace {
 

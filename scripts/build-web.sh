@@ -10,7 +10,7 @@ scripts/install-deps.sh
 
 out=build-web
 page=$out/punti-e-rette.html
-src=src/app/page
+src=src/page
 # emcc's JavaScript optimizer needs Debian's acorn module, which a node from
 # elsewhere does not find on its own.
 export NODE_PATH=/usr/share/nodejs

@@ -1,6 +1,6 @@
 #include <cmath>
 
-#include "app/numbers/Format.h"
+#include "core/numbers/Format.h"
 #include "geometry/LineCommand.h"
 
 namespace pr {

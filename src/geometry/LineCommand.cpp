@@ -4,13 +4,13 @@
 #include <string>
 #include <vector>
 
-#include "app/Form.h"
-#include "app/numbers/CheckedMath.h"
-#include "app/numbers/Format.h"
+#include "core/form/Form.h"
+#include "core/numbers/CheckedMath.h"
+#include "core/numbers/Format.h"
 #include "geometry/CommandInput.h"
-#include "geometry/LineSweep.h"
+#include "geometry/sweep/LineSweep.h"
 #include "geometry/PointMarkers.h"
-#include "geometry/TracedLine.h"
+#include "geometry/sweep/TracedLine.h"
 #include "plot/DrawPlotBackground.h"
 
 namespace pr {

@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/numbers/MaybeNumber.h"
-#include "app/surface/Colour.h"
+#include "core/numbers/MaybeNumber.h"
+#include "core/surface/Colour.h"
 
 namespace pr {
 class Form;

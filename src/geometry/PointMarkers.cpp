@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "app/surface/Surface.h"
+#include "core/surface/Surface.h"
 
 namespace pr {
 

@@ -3,10 +3,10 @@
 #include <array>
 #include <string_view>
 
-#include "app/Form.h"
-#include "app/numbers/CheckedMath.h"
-#include "app/numbers/Format.h"
-#include "app/surface/Colour.h"
+#include "core/form/Form.h"
+#include "core/numbers/CheckedMath.h"
+#include "core/numbers/Format.h"
+#include "core/surface/Colour.h"
 #include "geometry/CommandInput.h"
 #include "geometry/OnOneLine.h"
 #include "geometry/PointMarkers.h"

@@ -3,8 +3,8 @@
 #include <array>
 #include <string_view>
 
-#include "app/Form.h"
-#include "app/numbers/Val.h"
+#include "core/form/Form.h"
+#include "core/numbers/Val.h"
 
 namespace pr {
 namespace {

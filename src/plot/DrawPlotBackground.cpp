@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "app/surface/RasterSurface.h"
+#include "core/surface/RasterSurface.h"
 #include "plot/PlotArea.h"
 
 namespace pr {

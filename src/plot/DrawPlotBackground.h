@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/surface/Surface.h"
+#include "core/surface/Surface.h"
 
 namespace pr {
 

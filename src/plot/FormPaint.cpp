@@ -1,6 +1,6 @@
 #include "plot/FormPaint.h"
 
-#include "app/Form.h"
+#include "core/form/Form.h"
 #include "plot/DrawPlotBackground.h"
 
 namespace pr {

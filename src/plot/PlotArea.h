@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/surface/Colour.h"
+#include "core/surface/Colour.h"
 
 namespace pr::plot {
 

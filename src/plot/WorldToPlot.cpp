@@ -1,6 +1,6 @@
 #include "plot/WorldToPlot.h"
 
-#include "app/numbers/CheckedMath.h"
+#include "core/numbers/CheckedMath.h"
 #include "plot/PlotArea.h"
 
 namespace pr {

@@ -1,13 +1,8 @@
 #pragma once
 
-namespace pr {
+#include "core/Point.h"
 
-// A point in world units.
-struct Point {
-  double x = 0.0;
-  double y = 0.0;
-  friend bool operator==(const Point&, const Point&) = default;
-};
+namespace pr {
 
 // Plot coordinates in twips, still in double: they are narrowed to single
 // only when handed to the surface.

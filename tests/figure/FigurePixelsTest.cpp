@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/figure/FigurePixels.h"
+#include "plot/FigurePixels.h"
 
 namespace pr::figure {
 namespace {

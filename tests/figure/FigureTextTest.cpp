@@ -4,7 +4,7 @@
 #include <string>
 #include <utility>
 
-#include "app/figure/FigureText.h"
+#include "core/figure/FigureText.h"
 
 namespace pr::figure {
 namespace {

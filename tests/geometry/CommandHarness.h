@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/surface/RecordingSurface.h"
+#include "support/RecordingSurface.h"
 #include "support/FakeForm.h"
 
 namespace pr::testing {

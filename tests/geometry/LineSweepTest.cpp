@@ -4,12 +4,12 @@
 #include <array>
 #include <vector>
 
-#include "app/numbers/RuntimeError.h"
-#include "app/surface/RasterSurface.h"
-#include "app/surface/RecordingSurface.h"
+#include "core/numbers/RuntimeError.h"
+#include "core/surface/RasterSurface.h"
+#include "support/RecordingSurface.h"
 #include "geometry/Commands.h"
-#include "geometry/LineSweep.h"
-#include "geometry/TracedLine.h"
+#include "geometry/sweep/LineSweep.h"
+#include "geometry/sweep/TracedLine.h"
 #include "support/FakeForm.h"
 
 namespace pr {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/numbers/RuntimeError.h"
+#include "core/numbers/RuntimeError.h"
 #include "geometry/Commands.h"
 #include "CommandHarness.h"
 

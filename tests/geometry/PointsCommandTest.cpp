@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/numbers/RuntimeError.h"
+#include "core/numbers/RuntimeError.h"
 #include "geometry/Commands.h"
 #include "geometry/PointsAndDistances.h"
 #include "CommandHarness.h"

@@ -4,8 +4,8 @@
 #include <utility>
 #include <vector>
 
-#include "app/numbers/RuntimeError.h"
-#include "app/surface/RecordingSurface.h"
+#include "core/numbers/RuntimeError.h"
+#include "support/RecordingSurface.h"
 #include "geometry/CommandInput.h"
 #include "geometry/Commands.h"
 #include "plot/DrawPlotBackground.h"

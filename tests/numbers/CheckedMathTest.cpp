@@ -1,4 +1,4 @@
-#include "app/numbers/CheckedMath.h"
+#include "core/numbers/CheckedMath.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/numbers/Format.h"
+#include "core/numbers/Format.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <limits>
 #include <string>
 
-#include "app/numbers/RuntimeError.h"
+#include "core/numbers/RuntimeError.h"
 #include "numbers/ItalianLocale.h"
 
 namespace pr {

@@ -1,4 +1,4 @@
-#include "app/numbers/MaybeNumber.h"
+#include "core/numbers/MaybeNumber.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/numbers/RuntimeError.h"
+#include "core/numbers/RuntimeError.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/numbers/Val.h"
+#include "core/numbers/Val.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <limits>
 #include <string>
 
-#include "app/numbers/RuntimeError.h"
+#include "core/numbers/RuntimeError.h"
 #include "numbers/ItalianLocale.h"
 
 namespace pr {

@@ -3,8 +3,8 @@
 #include <cstddef>
 #include <vector>
 
-#include "app/surface/RasterSurface.h"
-#include "app/surface/RecordingSurface.h"
+#include "core/surface/RasterSurface.h"
+#include "support/RecordingSurface.h"
 #include "plot/DrawPlotBackground.h"
 #include "support/RasterAssertions.h"
 

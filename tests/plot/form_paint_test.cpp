@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/surface/RecordingSurface.h"
+#include "support/RecordingSurface.h"
 #include "plot/DrawPlotBackground.h"
 #include "plot/FormPaint.h"
 #include "support/FakeForm.h"

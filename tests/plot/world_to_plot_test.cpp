@@ -5,7 +5,7 @@
 #include <cstring>
 #include <limits>
 
-#include "app/numbers/RuntimeError.h"
+#include "core/numbers/RuntimeError.h"
 #include "plot/WorldToPlot.h"
 
 namespace pr {

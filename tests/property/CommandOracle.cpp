@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/Form.h"
-#include "app/numbers/Val.h"
+#include "core/form/Form.h"
+#include "core/numbers/Val.h"
 #include "geometry/Commands.h"
 #include "property/LabelRules.h"
 #include "support/FakeForm.h"

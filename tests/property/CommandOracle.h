@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/numbers/RuntimeError.h"
+#include "core/numbers/RuntimeError.h"
 
 namespace pr {
 class Form;

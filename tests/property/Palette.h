@@ -4,8 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "app/surface/Colour.h"
-#include "app/surface/RasterSurface.h"
+#include "core/surface/Colour.h"
+#include "core/surface/RasterSurface.h"
 #include "plot/PlotArea.h"
 
 namespace pr::property {

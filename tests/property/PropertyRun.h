@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/surface/RasterSurface.h"
+#include "core/surface/RasterSurface.h"
 #include "property/CommandOracle.h"
 #include "property/InputGenerator.h"
 #include "support/FakeForm.h"

@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "app/Form.h"
-#include "app/surface/Surface.h"
+#include "core/form/Form.h"
+#include "core/surface/Surface.h"
 
 namespace pr::testing {
 

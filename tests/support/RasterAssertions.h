@@ -8,7 +8,7 @@
 #include <sstream>
 #include <utility>
 
-#include "app/surface/RasterSurface.h"
+#include "core/surface/RasterSurface.h"
 
 namespace pr::testing {
 

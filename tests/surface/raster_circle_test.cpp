@@ -4,7 +4,7 @@
 #include <limits>
 #include <map>
 
-#include "app/surface/RasterSurface.h"
+#include "core/surface/RasterSurface.h"
 #include "support/RasterAssertions.h"
 
 namespace pr {

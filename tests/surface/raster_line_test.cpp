@@ -7,7 +7,7 @@
 #include <map>
 #include <random>
 
-#include "app/surface/RasterSurface.h"
+#include "core/surface/RasterSurface.h"
 #include "support/RasterAssertions.h"
 
 namespace pr {

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "app/surface/RasterSurface.h"
+#include "core/surface/RasterSurface.h"
 #include "support/RasterAssertions.h"
 
 namespace pr {

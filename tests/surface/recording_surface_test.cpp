@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "app/surface/RecordingSurface.h"
+#include "support/RecordingSurface.h"
 
 namespace pr {
 namespace {

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <limits>
 
-#include "app/surface/SingleCoordinates.h"
-#include "geometry/SweepCellEdges.h"
+#include "core/surface/SingleCoordinates.h"
+#include "geometry/sweep/SweepCellEdges.h"
 
 namespace pr {
 namespace {

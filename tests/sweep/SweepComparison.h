@@ -8,10 +8,10 @@
 
 #include <gtest/gtest.h>
 
-#include "app/numbers/RuntimeError.h"
-#include "app/surface/RasterSurface.h"
-#include "geometry/LineSweep.h"
-#include "geometry/TracedLine.h"
+#include "core/numbers/RuntimeError.h"
+#include "core/surface/RasterSurface.h"
+#include "geometry/sweep/LineSweep.h"
+#include "geometry/sweep/TracedLine.h"
 #include "plot/DrawPlotBackground.h"
 
 namespace pr::test {

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "geometry/SweepPositions.h"
+#include "geometry/sweep/SweepPositions.h"
 
 namespace pr {
 namespace {

@@ -8,7 +8,7 @@
 #include <random>
 #include <vector>
 
-#include "geometry/SweepSteps.h"
+#include "geometry/sweep/SweepSteps.h"
 #include "sweep/TestScale.h"
 
 namespace pr {

@@ -18,10 +18,10 @@
 #include <string_view>
 #include <vector>
 
-#include "app/layout/FormLayout.h"
-#include "app/page/JsonText.h"
-#include "app/page/PageFigure.h"
-#include "app/page/PageForm.h"
+#include "core/form/FormLayout.h"
+#include "page/JsonText.h"
+#include "page/PageFigure.h"
+#include "page/PageForm.h"
 
 namespace {
 

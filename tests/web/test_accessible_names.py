@@ -1,7 +1,7 @@
 """What a screen reader finds in the page, read from Chromium's own
 accessibility tree (DevTools Accessibility.getFullAXTree): an Italian
 document titled "Punti e rette", and every control with the role, name and
-description it has on the desktop (src/app/window/FormControls.cpp)."""
+description it has on the desktop (src/window/FormControls.cpp)."""
 
 import unittest
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "app/EventDispatch.h"
-#include "app/numbers/RuntimeError.h"
+#include "core/form/EventDispatch.h"
+#include "core/numbers/RuntimeError.h"
 
 namespace pr {
 namespace {

@@ -13,10 +13,10 @@
 #include <QTemporaryDir>
 #include <string>
 
-#include "app/ErrorReporter.h"
-#include "app/figure/FigurePixels.h"
-#include "app/window/FigureExport.h"
-#include "app/window/Form1.h"
+#include "core/form/ErrorReporter.h"
+#include "plot/FigurePixels.h"
+#include "window/FigureExport.h"
+#include "window/Form1.h"
 
 namespace pr::window {
 namespace {

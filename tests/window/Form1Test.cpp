@@ -16,9 +16,9 @@
 #include <string>
 #include <vector>
 
-#include "app/ErrorReporter.h"
-#include "app/layout/FormLayout.h"
-#include "app/window/Form1.h"
+#include "core/form/ErrorReporter.h"
+#include "core/form/FormLayout.h"
+#include "window/Form1.h"
 
 namespace pr::window {
 namespace {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/layout/FormLayout.h"
+#include "core/form/FormLayout.h"
 
 namespace pr::layout {
 namespace {

@@ -1,0 +1,135 @@
+#include "core/surface/RasterSurface.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <stdexcept>
+
+#include "core/surface/PixelCircle.h"
+#include "core/surface/PixelLine.h"
+
+namespace pr {
+
+namespace {
+
+int NotNegative(int size) { return std::max(size, 0); }
+
+std::size_t AreaOf(int width, int height) {
+  return static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+}
+
+double CheckedTwipsPerPixel(double twipsPerPixel) {
+  if (!(twipsPerPixel > 0.0) || !std::isfinite(twipsPerPixel)) {
+    throw std::invalid_argument("twips per pixel must be positive and finite");
+  }
+  return twipsPerPixel;
+}
+
+// A twip coordinate in pixel units, with the same division CellOf floors, so
+// the pixel a line or circle starts from is the one PSet would set.
+double InPixels(float twips, double twipsPerPixel) { return static_cast<double>(twips) / twipsPerPixel; }
+
+}  // namespace
+
+RasterSurface::RasterSurface(int width, int height, double twipsPerPixel, Colour background)
+    : width_(NotNegative(width)),
+      height_(NotNegative(height)),
+      twipsPerPixel_(CheckedTwipsPerPixel(twipsPerPixel)),
+      background_(background),
+      pixels_(AreaOf(width_, height_), ToRgb32(background)) {}
+
+// Clearing is most of a command's time. One row is filled and copied to the
+// others: memcpy keeps its speed wherever the code lands, while the plain
+// fill loop ran three times slower in one build than in another, only
+// because its branch crossed a 32-byte boundary.
+void RasterSurface::Cls() {
+  if (pixels_.empty()) return;
+  std::fill_n(pixels_.data(), width_, ToRgb32(background_));
+  const auto rowBytes = static_cast<std::size_t>(BytesPerLine());
+  for (int y = 1; y < height_; ++y) std::memcpy(pixels_.data() + Index(0, y), pixels_.data(), rowBytes);
+}
+
+void RasterSurface::Line(double x1, double y1, double x2, double y2, Colour colour) {
+  const std::optional<float> sx1 = NarrowToSingle(x1);
+  const std::optional<float> sy1 = NarrowToSingle(y1);
+  const std::optional<float> sx2 = NarrowToSingle(x2);
+  const std::optional<float> sy2 = NarrowToSingle(y2);
+  if (!sx1 || !sy1 || !sx2 || !sy2) return;
+  const PixelPoint from{InPixels(*sx1, twipsPerPixel_), InPixels(*sy1, twipsPerPixel_)};
+  const PixelPoint to{InPixels(*sx2, twipsPerPixel_), InPixels(*sy2, twipsPerPixel_)};
+  const std::uint32_t rgb = ToRgb32(colour);
+  StepPixelLine(from, to, width_, height_, [this, rgb](int x, int y) { Plot(x, y, rgb); });
+}
+
+void RasterSurface::Circle(double x, double y, double radius, Colour colour) {
+  const std::optional<float> sx = NarrowToSingle(x);
+  const std::optional<float> sy = NarrowToSingle(y);
+  // The radius is a single too: beyond the single range the ring is off the surface.
+  const std::optional<float> sr = NarrowToSingle(radius);
+  if (!sx || !sy || !sr) return;
+  const double column = std::floor(InPixels(*sx, twipsPerPixel_));
+  const double row = std::floor(InPixels(*sy, twipsPerPixel_));
+  const std::uint32_t rgb = ToRgb32(colour);
+  StepPixelCircle(column, row, InPixels(*sr, twipsPerPixel_), width_, height_,
+                  [this, rgb](int px, int py) { Plot(px, py, rgb); });
+}
+
+std::vector<PixelRect> RasterSurface::Resize(int width, int height) {
+  width = NotNegative(width);
+  height = NotNegative(height);
+  std::vector<std::uint32_t> resized(AreaOf(width, height), ToRgb32(background_));
+  const int keptWidth = std::min(width, width_);
+  const int keptHeight = std::min(height, height_);
+  for (int y = 0; y < keptHeight; ++y) {
+    const auto source = pixels_.begin() + static_cast<std::ptrdiff_t>(Index(0, y));
+    std::copy(source, source + keptWidth,
+              resized.begin() + static_cast<std::ptrdiff_t>(AreaOf(width, y)));
+  }
+
+  std::vector<PixelRect> filled;
+  if (width > width_) filled.push_back({width_, 0, width - width_, height});
+  if (height > height_ && keptWidth > 0) filled.push_back({0, height_, keptWidth, height - height_});
+
+  width_ = width;
+  height_ = height;
+  pixels_ = std::move(resized);
+  return filled;
+}
+
+void RasterSurface::Rescale(int width, int height, double twipsPerPixel) {
+  twipsPerPixel_ = CheckedTwipsPerPixel(twipsPerPixel);
+  width_ = NotNegative(width);
+  height_ = NotNegative(height);
+  pixels_.assign(AreaOf(width_, height_), ToRgb32(background_));
+}
+
+void RasterSurface::FillBackground(const PixelRect& rect) {
+  // In 64 bits: a rectangle reaching to the end of the int range must not overflow.
+  const auto clamp = [](std::int64_t v, int limit) { return static_cast<int>(std::clamp<std::int64_t>(v, 0, limit)); };
+  const int left = clamp(rect.x, width_);
+  const int top = clamp(rect.y, height_);
+  const int right = clamp(std::int64_t{rect.x} + std::max(rect.width, 0), width_);
+  const int bottom = clamp(std::int64_t{rect.y} + std::max(rect.height, 0), height_);
+  for (int y = top; y < bottom; ++y) {
+    const auto row = pixels_.begin() + static_cast<std::ptrdiff_t>(Index(0, y));
+    std::fill(row + left, row + std::max(left, right), ToRgb32(background_));
+  }
+}
+
+void RasterSurface::FillColumn(int x, int y0, int y1, Colour colour) {
+  if (x < 0 || x >= width_) return;
+  const int top = std::max(std::min(y0, y1), 0);
+  const int bottom = std::min(std::max(y0, y1), height_ - 1);
+  const std::uint32_t rgb = ToRgb32(colour);
+  if (clip_.empty()) {
+    for (int y = top; y <= bottom; ++y) pixels_[Index(x, y)] = rgb;
+    return;
+  }
+  for (int y = top; y <= bottom; ++y) Plot(x, y, rgb);
+}
+
+bool RasterSurface::OutsideClip(int x, int y) const {
+  return std::none_of(clip_.begin(), clip_.end(), [x, y](const PixelRect& r) { return r.Contains(x, y); });
+}
+
+}  // namespace pr

@@ -1,0 +1,110 @@
+#include "page/PageForm.h"
+
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+
+#include "core/form/EventDispatch.h"
+#include "core/form/FormLayout.h"
+#include "geometry/Commands.h"
+#include "plot/FormPaint.h"
+
+namespace pr::page {
+namespace {
+
+// The twips per device pixel the desktop computes at 96 logical DPI, written
+// the same way so both give the same double for the same ratio.
+constexpr double kTwipsPerInch = 1440.0;
+constexpr double kLogicalDpi = 96.0;
+double TwipsPerPixel(double ratio) { return kTwipsPerInch / (kLogicalDpi * ratio); }
+
+constexpr double kMinRatio = 0.25;
+constexpr double kMaxRatio = 8.0;
+
+// Keeps the report for the page, which shows it in its own dialog.
+class KeepingReporter final : public ErrorReporter {
+ public:
+  void Report(const std::string& message) override { report = message; }
+  std::string report;
+};
+
+std::string NameOf(std::string_view name, int index) {
+  std::string text(name);
+  if (index != layout::kNoIndex) text += "(" + std::to_string(index) + ")";
+  return text;
+}
+
+}  // namespace
+
+double UsableRatio(double devicePixelRatio) {
+  if (!std::isfinite(devicePixelRatio) || !(devicePixelRatio > 0.0)) return 1.0;
+  return std::clamp(devicePixelRatio, kMinRatio, kMaxRatio);
+}
+
+int DevicePixels(int cssPixels, double devicePixelRatio) {
+  return static_cast<int>(std::ceil(cssPixels * UsableRatio(devicePixelRatio)));
+}
+
+PageForm::PageForm(double devicePixelRatio, std::string decimalMark)
+    : ratio_(UsableRatio(devicePixelRatio)),
+      decimalMark_(std::move(decimalMark)),
+      surface_(std::make_unique<RasterSurface>(DevicePixels(kPageWidthCss, ratio_),
+                                               DevicePixels(kPageHeightCss, ratio_), TwipsPerPixel(ratio_),
+                                               kPageBackground)) {
+  for (const layout::ControlRow& row : layout::Controls()) values_.emplace_back(row.caption);
+}
+
+std::size_t PageForm::RowOf(std::string_view name, int index, layout::ControlKind kind) const {
+  const layout::ControlRow* row = layout::Find(name, index);
+  if (row == nullptr || row->kind != kind) {
+    const char* what = kind == layout::ControlKind::TextBox ? "text box " : "label ";
+    throw std::out_of_range("Form1 has no " + std::string(what) + NameOf(name, index));
+  }
+  return static_cast<std::size_t>(row - layout::Controls().data());
+}
+
+void PageForm::SetText(std::string_view name, int index, std::string text) {
+  values_[RowOf(name, index, layout::ControlKind::TextBox)] = std::move(text);
+}
+
+std::string PageForm::Text(std::string_view name, int index) const {
+  return values_[RowOf(name, index, layout::ControlKind::TextBox)];
+}
+
+void PageForm::SetCaption(std::string_view name, std::string_view caption) {
+  values_[RowOf(name, kNoIndex, layout::ControlKind::Label)] = std::string(caption);
+}
+
+std::string PageForm::Caption(std::string_view name, int index) const {
+  return values_[RowOf(name, index, layout::ControlKind::Label)];
+}
+
+void PageForm::PaintAll() {
+  KeepingReporter reporter;
+  // Paint reaches the whole surface, as when the window is first shown.
+  surface_->SetClip({{0, 0, surface_->Width(), surface_->Height()}});
+  Dispatch([this] { Form_Paint(*this); }, reporter);
+  surface_->ClearClip();
+}
+
+bool PageForm::SetDevicePixelRatio(double devicePixelRatio) {
+  const double ratio = UsableRatio(devicePixelRatio);
+  if (ratio == ratio_) return false;
+  ratio_ = ratio;
+  surface_->Rescale(DevicePixels(kPageWidthCss, ratio_), DevicePixels(kPageHeightCss, ratio_),
+                    TwipsPerPixel(ratio_));
+  PaintAll();
+  return true;
+}
+
+std::string PageForm::Click(std::string_view button) {
+  for (const ClickHandler& click : kClickHandlers) {
+    if (click.button != button) continue;
+    KeepingReporter reporter;
+    Dispatch([this, handler = click.handler] { handler(*this); }, reporter);
+    return reporter.report;
+  }
+  throw std::out_of_range("Form1 has no button " + std::string(button));
+}
+
+}  // namespace pr::page

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/form/Form.h"
+#include "core/form/FormLayout.h"
+#include "core/surface/Colour.h"
+#include "core/surface/RasterSurface.h"
+
+namespace pr::page {
+
+// The colour the desktop window shows behind everything with the toolkit's
+// default palette on Debian (Fusion's window grey), so the page and the
+// window look alike.
+inline constexpr Colour kPageBackground = 0xEFEFEF;
+
+// The page's client area in CSS pixels, 15 twips to a pixel: the whole layout,
+// never a pixel less (974 x 576).
+inline constexpr int kPageWidthCss = (14610 + 14) / 15;
+inline constexpr int kPageHeightCss = (8640 + 14) / 15;
+
+// Form1 as the page shows it: the text boxes and captions held as strings, the
+// raster covering the whole client area in device pixels. The browser side
+// only copies texts in and captions and pixels out; every handler runs here,
+// through the same dispatch and error model as on the desktop.
+class PageForm final : public Form {
+ public:
+  // `devicePixelRatio` device pixels to a CSS pixel (scaled by the page's own
+  // zoom to fit, if any); `decimalMark` is what the results are written with.
+  PageForm(double devicePixelRatio, std::string decimalMark);
+
+  // What the student typed into a text box; index kNoIndex for Text4.
+  void SetText(std::string_view name, int index, std::string text);
+  // A label's caption as it shows now (the layout's caption until a handler writes it).
+  std::string Caption(std::string_view name, int index = kNoIndex) const;
+
+  // Runs Form_Paint over the whole surface (first show, or after a change of ratio).
+  void PaintAll();
+  // A new device pixel ratio: as on the desktop, the old pixels mean nothing
+  // any more, so the raster is made anew at the new size and painted whole.
+  // Texts and captions stay. Returns false when the ratio did not change.
+  bool SetDevicePixelRatio(double devicePixelRatio);
+  // Runs Command1..4's Click handler through the shared dispatch. Returns the
+  // run-time error's report ("Errore di run-time '6':\n\nOverflow"), or ""
+  // when the handler ran to its end. What it drew and wrote stays either way.
+  std::string Click(std::string_view button);
+
+  const RasterSurface& Raster() const { return *surface_; }
+  double DevicePixelRatio() const { return ratio_; }
+
+  // Form
+  std::string Text(std::string_view name, int index = kNoIndex) const override;
+  void SetCaption(std::string_view name, std::string_view caption) override;
+  Surface& Canvas() override { return *surface_; }
+  std::string DecimalMark() const override { return decimalMark_; }
+
+ private:
+  // The table row of a text box or a label; any other name, or a control of
+  // another kind, is a programming error.
+  std::size_t RowOf(std::string_view name, int index, layout::ControlKind kind) const;
+
+  double ratio_;
+  std::string decimalMark_;
+  std::unique_ptr<RasterSurface> surface_;
+  // One string per layout row, in the table's order: a text box's text or a
+  // label's caption (unused for buttons and shapes).
+  std::vector<std::string> values_;
+};
+
+// The device pixel ratio the page may ask for, kept to a range whose raster
+// fits in memory (up to 8 device pixels to a CSS pixel); anything that is not
+// a positive finite number counts as 1.
+double UsableRatio(double devicePixelRatio);
+// Device pixels covering `cssPixels` at `devicePixelRatio` (never one less).
+int DevicePixels(int cssPixels, double devicePixelRatio);
+
+}  // namespace pr::page

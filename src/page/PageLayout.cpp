@@ -1,0 +1,100 @@
+#include "page/PageLayout.h"
+
+#include <cmath>
+#include <cstdio>
+#include <string_view>
+
+#include "core/form/FormLayout.h"
+#include "page/JsonText.h"
+#include "page/PageForm.h"
+
+namespace pr::page {
+namespace {
+
+constexpr double kTwipsPerCssPixel = 15.0;
+constexpr double kCssPixelsPerPoint = 96.0 / 72.0;
+// The desktop's fallback of the form font (its closest widths on Linux); the
+// page carries a subset of it.
+constexpr std::string_view kFallbackFamily = "DejaVu Sans";
+// An empty auto-size label stays a sliver wide, about 0.45 em, as the
+// desktop's labels do.
+constexpr double kEmptyWidthEm = 0.45;
+
+long Pixels(int twips) { return std::lround(twips / kTwipsPerCssPixel); }
+
+// The desktop's toolkit draws a font at a whole pixel size: 7.8 pt (10.4 px)
+// shows at 10 px, 13.2 pt (17.6 px) at 18 px. The page asks for the same.
+long FontPixels(double points) { return std::lround(points * kCssPixelsPerPoint); }
+
+// A colour as the program writes it, 0x00BBGGRR, as CSS writes it.
+std::string Css(Colour colour) {
+  char text[8];
+  std::snprintf(text, sizeof text, "#%02x%02x%02x", colour & 0xFFu, (colour >> 8) & 0xFFu, (colour >> 16) & 0xFFu);
+  return JsonText(text);
+}
+
+std::string_view KindName(layout::ControlKind kind) {
+  switch (kind) {
+    case layout::ControlKind::Label:
+      return "label";
+    case layout::ControlKind::TextBox:
+      return "textbox";
+    case layout::ControlKind::CommandButton:
+      return "button";
+    case layout::ControlKind::Shape:
+      return "shape";
+  }
+  return "";
+}
+
+std::string Number(double value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%g", value);
+  std::string json = text;
+  // A decimal comma would not be JSON; the page's C locale never gives one.
+  for (char& c : json) {
+    if (c == ',') c = '.';
+  }
+  return json;
+}
+
+std::string Row(const layout::ControlRow& row) {
+  std::string json = "{\"kind\":" + JsonText(KindName(row.kind));
+  json += ",\"name\":" + JsonText(row.name);
+  json += ",\"index\":" + std::to_string(row.index);
+  json += ",\"caption\":" + JsonText(row.caption);
+  json += ",\"left\":" + std::to_string(Pixels(row.left));
+  json += ",\"top\":" + std::to_string(Pixels(row.top));
+  json += ",\"width\":" + std::to_string(Pixels(row.width));
+  json += ",\"height\":" + std::to_string(Pixels(row.height));
+  json += ",\"colour\":" + (row.colour ? Css(*row.colour) : std::string("null"));
+  json += ",\"fontPoints\":" + Number(row.fontPoints);
+  json += ",\"fontPixels\":" + std::to_string(FontPixels(row.fontPoints));
+  json += ",\"autoSize\":" + std::string(row.autoSize ? "true" : "false");
+  json += ",\"emptyWidth\":" + std::to_string(std::lround(kEmptyWidthEm * row.fontPoints * kCssPixelsPerPoint));
+  json += ",\"tabIndex\":" + std::to_string(row.tabIndex);
+  json += ",\"spoken\":" + JsonText(row.spoken) + "}";
+  return json;
+}
+
+}  // namespace
+
+std::string PageLayoutJson() {
+  std::string json = "{\"width\":" + std::to_string(kPageWidthCss);
+  json += ",\"height\":" + std::to_string(kPageHeightCss);
+  json += ",\"fontFamily\":" + JsonText(layout::kFormFontFamily);
+  json += ",\"fallbackFamily\":" + JsonText(kFallbackFamily);
+  json += ",\"fontPoints\":" + Number(layout::kFormFontPoints);
+  json += ",\"fontPixels\":" + std::to_string(FontPixels(layout::kFormFontPoints));
+  json += ",\"fontWeight\":" + std::to_string(layout::kFormFontWeight);
+  json += ",\"background\":" + Css(kPageBackground);
+  json += ",\"controls\":[";
+  const char* separator = "";
+  for (const layout::ControlRow& row : layout::Controls()) {
+    json += separator + Row(row);
+    separator = ",";
+  }
+  return json + "]}";
+}
+
+}  // namespace pr::page
