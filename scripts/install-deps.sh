@@ -10,6 +10,8 @@ packages=(
   # Qt's own dialog texts (print, save) in Italian: qtbase_it.qm
   qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
+  # exact arithmetic (Boost.Multiprecision, header-only)
+  libboost-dev
   # fuzzing and sanitizers (clang + its runtime for libFuzzer)
   clang libclang-rt-dev
   # the window under test

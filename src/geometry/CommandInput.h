@@ -1,9 +1,17 @@
 #pragma once
 
+#include "core/numbers/Rational.h"
 #include "plot/WorldToPlot.h"
 
 namespace pr {
 class Form;
+
+// A point's coordinates exactly as typed: the decimal value of the digits
+// Val read, beside the doubles that serve the drawing.
+struct ExactPoint {
+  Rational x;
+  Rational y;
+};
 
 // The three points and the full scale as one command reads them.
 struct CommandInput {
@@ -11,8 +19,12 @@ struct CommandInput {
   Point p2;
   Point p3;
   double fullScale = 0.0;
+  ExactPoint exact1;
+  ExactPoint exact2;
+  ExactPoint exact3;
 
   const Point& PointAt(int index) const { return index == 0 ? p1 : index == 1 ? p2 : p3; }
+  const ExactPoint& ExactAt(int index) const { return index == 0 ? exact1 : index == 1 ? exact2 : exact3; }
 };
 
 // Reads the seven boxes with Val, in this order: Text1(0), Text2(0),
