@@ -38,6 +38,9 @@ CommandInput ReadCommandInput(const Form& form) {
       .p2 = {values[2], values[3]},
       .p3 = {values[4], values[5]},
       .fullScale = values[6],
+      .exact1 = {Rational(values[0]), Rational(values[1])},
+      .exact2 = {Rational(values[2]), Rational(values[3])},
+      .exact3 = {Rational(values[4]), Rational(values[5])},
   };
 }
 
