@@ -17,7 +17,7 @@
 #include "core/numbers/Format.h"
 #include "core/numbers/MaybeNumber.h"
 #include "core/numbers/RuntimeError.h"
-#include "geometry/LineCommand.h"
+#include "geometry/CoefficientText.h"
 #include "property/LabelRules.h"
 
 namespace {

@@ -1,7 +1,8 @@
+#include "geometry/CoefficientText.h"
+
 #include <cmath>
 
 #include "core/numbers/Format.h"
-#include "geometry/LineCommand.h"
 
 namespace pr {
 

@@ -7,6 +7,7 @@
 #include "core/form/Form.h"
 #include "core/numbers/CheckedMath.h"
 #include "core/numbers/Format.h"
+#include "geometry/CoefficientText.h"
 #include "geometry/CommandInput.h"
 #include "geometry/sweep/LineSweep.h"
 #include "geometry/PointMarkers.h"

@@ -29,7 +29,4 @@ extern const std::array<LineCommandSpec, 3> kLineCommands;  // Command2, Command
 // Clearing, background, input, guard, markers, sweep and the equation text.
 void RunLineCommand(Form& form, const LineCommandSpec& spec);
 
-// "+ 2.00", "- 0.50", "0" for exactly 0, "" for unset.
-std::string CoefficientText(const MaybeNumber& v, std::string_view decimalMark);
-
 }  // namespace pr

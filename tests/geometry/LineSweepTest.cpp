@@ -9,6 +9,7 @@
 #include "support/RecordingSurface.h"
 #include "geometry/Commands.h"
 #include "geometry/sweep/LineSweep.h"
+#include "geometry/sweep/PlainSweep.h"
 #include "geometry/sweep/TracedLine.h"
 #include "support/FakeForm.h"
 
