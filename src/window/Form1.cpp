@@ -14,6 +14,7 @@
 #include "plot/FigurePixels.h"
 #include "core/figure/FigureText.h"
 #include "core/form/FormLayout.h"
+#include "core/surface/FormBackground.h"
 #include "window/CaptionLabel.h"
 #include "window/FigureActions.h"
 #include "window/FormFont.h"
@@ -61,6 +62,9 @@ Form1::Form1(ErrorReporter& reporter, QWidget* parent)
     : QWidget(parent), reporter_(std::make_unique<ShowingReporter>(*this, reporter)) {
   setWindowTitle(FromView(layout::kProgramTitle));
   setFont(FormFont(layout::kFormFontPoints));
+  QPalette own = palette();
+  own.setColor(QPalette::Window, ToQColor(kFormBackground));
+  setPalette(own);
   // The surface covers the whole client area; nothing else paints under it.
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAutoFillBackground(false);
@@ -68,7 +72,7 @@ Form1::Form1(ErrorReporter& reporter, QWidget* parent)
   const double dpi = logicalDpiX();
   resize(PixelsCovering(layout::kLayoutWidth, dpi), PixelsCovering(layout::kLayoutHeight, dpi));
   surface_ = std::make_unique<RasterSurface>(DeviceWidth(), DeviceHeight(), CurrentTwipsPerPixel(),
-                                             FromQColor(palette().color(QPalette::Window)));
+                                             kFormBackground);
 
   controls_ = BuildControls(*this, dpi);
   ConnectClickHandlers();
