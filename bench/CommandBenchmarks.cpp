@@ -29,7 +29,7 @@ constexpr Points kShallow = {"0", "0.5", "-1000", "-0.5", "1000", "1.5"};
 
 void RunCommand(benchmark::State& state, Click click, Points points, std::string fullScale) {
   RasterSurface raster = ClientArea();
-  testing::FakeForm form(raster);
+  test::FakeForm form(raster);
   form.Type(points[0], points[1], points[2], points[3], points[4], points[5], fullScale);
   for (auto _ : state) {
     click(form);

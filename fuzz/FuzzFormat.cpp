@@ -18,7 +18,7 @@
 #include "core/numbers/MaybeNumber.h"
 #include "core/numbers/RuntimeError.h"
 #include "geometry/CoefficientText.h"
-#include "property/LabelRules.h"
+#include "support/LabelRules.h"
 
 namespace {
 
@@ -59,7 +59,7 @@ void CheckPatterns(double v) {
   const bool minus = text.starts_with('-');
   const std::string_view number = std::string_view(text).substr(minus ? 2 : 1);
   Require(text.substr(minus ? 1 : 0, 1) == " ", "a blank stands before the digits");
-  Require(pr::property::IsTwoDecimals(number, "."), "digits, mark, two decimals");
+  Require(pr::test::IsTwoDecimals(number, "."), "digits, mark, two decimals");
   Require(minus == (std::signbit(v) && HasNonZeroDigit(number)), "a minus exactly for negatives not rounding to 0");
   const double back = ReadBack(std::string(number)) * (minus ? -1 : 1);
   const double ulp = std::nextafter(std::fabs(v), std::numeric_limits<double>::infinity()) - std::fabs(v);
@@ -82,7 +82,7 @@ void CheckCoefficient(double v) {
       continue;
     }
     Require(text.starts_with(v > 0 ? "+ " : "- "), "a coefficient starts with its sign and a blank");
-    Require(pr::property::IsTwoDecimals(std::string_view(text).substr(2), mark), "a coefficient's digits, mark, two decimals");
+    Require(pr::test::IsTwoDecimals(std::string_view(text).substr(2), mark), "a coefficient's digits, mark, two decimals");
   }
   Require(pr::CoefficientText(pr::MaybeNumber(), ".").empty(), "an unset coefficient is empty");
 }

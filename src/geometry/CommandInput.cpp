@@ -1,37 +1,18 @@
 #include "geometry/CommandInput.h"
 
 #include <array>
-#include <string_view>
 
 #include "core/form/Form.h"
+#include "core/form/FormLayout.h"
 #include "core/numbers/Val.h"
 
 namespace pr {
-namespace {
-
-struct InputBox {
-  std::string_view name;
-  int index;
-};
-
-// The order in which the boxes are read: x then y of each point, the full
-// scale last.
-constexpr std::array<InputBox, 7> kInputBoxes = {{
-    {"Text1", 0},
-    {"Text2", 0},
-    {"Text1", 1},
-    {"Text2", 1},
-    {"Text1", 2},
-    {"Text2", 2},
-    {"Text4", Form::kNoIndex},
-}};
-
-}  // namespace
 
 CommandInput ReadCommandInput(const Form& form) {
-  std::array<double, kInputBoxes.size()> values{};
-  for (std::size_t i = 0; i < kInputBoxes.size(); ++i) {
-    values[i] = Val(form.Text(kInputBoxes[i].name, kInputBoxes[i].index));
+  std::array<double, layout::kInputBoxes.size()> values{};
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    const ControlId& box = layout::kInputBoxes[i];
+    values[i] = Val(form.Text(box.name, box.index));
   }
   return CommandInput{
       .p1 = {values[0], values[1]},

@@ -6,17 +6,13 @@
 
 #include "core/form/EventDispatch.h"
 #include "core/form/FormLayout.h"
+#include "core/form/Twips.h"
+#include "core/surface/ClipScope.h"
 #include "geometry/Commands.h"
 #include "plot/FormPaint.h"
 
 namespace pr::page {
 namespace {
-
-// The twips per device pixel the desktop computes at 96 logical DPI, written
-// the same way so both give the same double for the same ratio.
-constexpr double kTwipsPerInch = 1440.0;
-constexpr double kLogicalDpi = 96.0;
-double TwipsPerPixel(double ratio) { return kTwipsPerInch / (kLogicalDpi * ratio); }
 
 constexpr double kMinRatio = 0.25;
 constexpr double kMaxRatio = 8.0;
@@ -43,7 +39,7 @@ PageForm::PageForm(double devicePixelRatio, std::string decimalMark)
     : ratio_(UsableRatio(devicePixelRatio)),
       decimalMark_(std::move(decimalMark)),
       surface_(std::make_unique<RasterSurface>(DevicePixels(kPageWidthCss, ratio_),
-                                               DevicePixels(kPageHeightCss, ratio_), TwipsPerPixel(ratio_),
+                                               DevicePixels(kPageHeightCss, ratio_), TwipsPerPixel(kStandardDpi, ratio_),
                                                kPageBackground)) {
   for (const layout::ControlRow& row : layout::Controls()) values_.emplace_back(row.caption);
 }
@@ -76,9 +72,8 @@ std::string PageForm::Caption(std::string_view name, int index) const {
 void PageForm::PaintAll() {
   KeepingReporter reporter;
   // Paint reaches the whole surface, as when the window is first shown.
-  surface_->SetClip({{0, 0, surface_->Width(), surface_->Height()}});
+  const ClipScope clip(*surface_, {{0, 0, surface_->Width(), surface_->Height()}});
   Dispatch([this] { Form_Paint(*this); }, reporter);
-  surface_->ClearClip();
 }
 
 bool PageForm::SetDevicePixelRatio(double devicePixelRatio) {
@@ -86,7 +81,7 @@ bool PageForm::SetDevicePixelRatio(double devicePixelRatio) {
   if (ratio == ratio_) return false;
   ratio_ = ratio;
   surface_->Rescale(DevicePixels(kPageWidthCss, ratio_), DevicePixels(kPageHeightCss, ratio_),
-                    TwipsPerPixel(ratio_));
+                    TwipsPerPixel(kStandardDpi, ratio_));
   PaintAll();
   return true;
 }

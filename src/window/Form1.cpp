@@ -14,34 +14,18 @@
 #include "plot/FigurePixels.h"
 #include "core/figure/FigureText.h"
 #include "core/form/FormLayout.h"
+#include "core/surface/ClipScope.h"
 #include "core/surface/FormBackground.h"
 #include "window/CaptionLabel.h"
 #include "window/FigureActions.h"
 #include "window/FormFont.h"
 #include "window/QtColour.h"
 #include "window/QtText.h"
-#include "window/Twips.h"
+#include "core/form/Twips.h"
 #include "geometry/Commands.h"
 #include "plot/FormPaint.h"
 
 namespace pr::window {
-namespace {
-
-// Drawing reaches only the clip while Paint runs, however the handler ends.
-class ClipScope {
- public:
-  ClipScope(RasterSurface& surface, std::vector<PixelRect> clip) : surface_(surface) {
-    surface_.SetClip(std::move(clip));
-  }
-  ~ClipScope() { surface_.ClearClip(); }
-  ClipScope(const ClipScope&) = delete;
-  ClipScope& operator=(const ClipScope&) = delete;
-
- private:
-  RasterSurface& surface_;
-};
-
-}  // namespace
 
 // Brings what a failed handler drew onto the screen before the report is
 // shown, so the student sees the figure up to the failing step.
@@ -70,7 +54,7 @@ Form1::Form1(ErrorReporter& reporter, QWidget* parent)
   setAutoFillBackground(false);
 
   const double dpi = logicalDpiX();
-  resize(PixelsCovering(layout::kLayoutWidth, dpi), PixelsCovering(layout::kLayoutHeight, dpi));
+  resize(layout::ClientWidth(dpi), layout::ClientHeight(dpi));
   surface_ = std::make_unique<RasterSurface>(DeviceWidth(), DeviceHeight(), CurrentTwipsPerPixel(),
                                              kFormBackground);
 

@@ -11,8 +11,8 @@
 namespace pr {
 namespace {
 
-using Op = RecordingSurface::Op;
-using testing::CommandHarness;
+using Op = test::RecordingSurface::Op;
+using test::CommandHarness;
 
 constexpr Colour kRed = 255;
 constexpr Colour kBlue = 16711680;
@@ -25,7 +25,7 @@ struct Expected {
   const char* area;
 };
 
-void ExpectResults(const testing::FakeForm& form, const Expected& e) {
+void ExpectResults(const test::FakeForm& form, const Expected& e) {
   EXPECT_EQ(form.Caption("Label3"), e.d12);
   EXPECT_EQ(form.Caption("Label4"), e.d13);
   EXPECT_EQ(form.Caption("Label5"), e.d23);

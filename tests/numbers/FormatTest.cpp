@@ -60,7 +60,7 @@ INSTANTIATE_TEST_SUITE_P(Subnormal, FormatWrites, testing::Values(
 INSTANTIATE_TEST_SUITE_P(NegativeZero, FormatWrites, testing::Values(FormatCase{-0.0, " 0.00"}));
 
 // The core takes the mark as given; the process locale has no say.
-class FormatUnderItalianLocale : public numbers_test::ItalianLocale {};
+class FormatUnderItalianLocale : public pr::test::ItalianLocale {};
 
 TEST_F(FormatUnderItalianLocale, WritesTheGivenDecimalMark) {
   EXPECT_EQ(Format(1234.567, kDistancePattern, ","), " 1234,57");

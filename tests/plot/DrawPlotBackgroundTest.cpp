@@ -11,8 +11,8 @@
 namespace pr {
 namespace {
 
-using Op = RecordingSurface::Op;
-using Call = RecordingSurface::Call;
+using Op = test::RecordingSurface::Op;
+using Call = test::RecordingSurface::Call;
 
 constexpr std::size_t kVerticalDots = 21 * 161;
 constexpr std::size_t kHorizontalDots = 21 * 153;
@@ -20,7 +20,7 @@ constexpr Colour kGrid = 7;
 constexpr Colour kPaper = colours::kWhite;
 
 std::vector<Call> BackgroundCalls() {
-  RecordingSurface surface;
+  test::RecordingSurface surface;
   DrawPlotBackground(surface);
   return surface.Calls();
 }
@@ -33,7 +33,7 @@ void ExpectDot(const Call& call, float x, float y, Colour colour) {
 }
 
 TEST(DrawPlotBackground, Issues6594GridDotsTwoAxesAndFourEdgeDots) {
-  RecordingSurface surface;
+  test::RecordingSurface surface;
   DrawPlotBackground(surface);
   EXPECT_EQ(kVerticalDots + kHorizontalDots, 6594u);
   EXPECT_EQ(surface.Count(Op::PSet), 6594u + 4u);
@@ -111,7 +111,7 @@ TEST(DrawPlotBackground, OnTheRasterDrawsExactlyTheRecordedCalls) {
       if (c.op == Op::PSet) surface.PSet(*c.x1, *c.y1, c.colour);
       if (c.op == Op::Line) surface.Line(*c.x1, *c.y1, *c.x2, *c.y2, c.colour);
     }
-    EXPECT_TRUE(testing::SameRaster(direct, replayed)) << twipsPerPixel;
+    EXPECT_TRUE(test::SameRaster(direct, replayed)) << twipsPerPixel;
   }
 }
 
@@ -132,7 +132,7 @@ TEST(DrawPlotBackground, At96DpiShowsTheGridAxesAndEdgeDots) {
   EXPECT_EQ(raster.PixelAt(1, 0), kPaper);      // between dots
   EXPECT_EQ(raster.PixelAt(427, 213), kPaper);  // nothing past the plot area
   EXPECT_EQ(raster.PixelAt(213, 427), kPaper);
-  EXPECT_EQ(testing::CountPixels(raster, colours::kRed), 1u);
+  EXPECT_EQ(test::CountPixels(raster, colours::kRed), 1u);
 }
 
 TEST(DrawPlotBackground, AtDevicePixelRatioTwoDrawsAtDeviceResolution) {
@@ -153,7 +153,7 @@ TEST(DrawPlotBackground, DrawsOnlyInsideTheClip) {
   RasterSurface raster(500, 500, 15.0, kPaper);
   raster.SetClip({{100, 100, 50, 50}});
   DrawPlotBackground(raster);
-  const auto drawn = testing::DrawnCells(raster);
+  const auto drawn = test::DrawnCells(raster);
   ASSERT_FALSE(drawn.empty());
   for (const auto& [x, y] : drawn) EXPECT_TRUE(x >= 100 && x < 150 && y >= 100 && y < 150) << x << "," << y;
 }

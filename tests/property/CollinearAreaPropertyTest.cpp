@@ -8,9 +8,9 @@
 #include <cstdio>
 #include <string>
 
-#include "property/PropertyRun.h"
+#include "support/PropertyRun.h"
 
-namespace pr::property {
+namespace pr::test {
 namespace {
 
 // Tenths as a person types them: "-3.7". Points on a line in tenths are
@@ -48,7 +48,7 @@ TEST(CollinearAreaProperty, CollinearTriplesHaveAreaZero) {
   // Each property draws from its own stream of the one seed.
   InputGenerator generate(PropertySeed() + 3);
   RasterSurface raster(16, 16, kTwipsPerPixel, kWindowGrey);
-  testing::FakeForm form(raster, ",");
+  FakeForm form(raster, ",");
 
   const int inputs = PropertyInputs(20000);
   for (int i = 0; i < inputs; ++i) {
@@ -79,7 +79,7 @@ TEST(CollinearAreaProperty, AreaIsZeroExactlyWhenTheCoordinatesCannotTellTheTria
       {{"1000000000000", "0", "1000000000010", "0", "1000000000000", "0.001", "10"}, " 0.01"},
   }};
   RasterSurface raster(16, 16, kTwipsPerPixel, kWindowGrey);
-  testing::FakeForm form(raster);
+  FakeForm form(raster);
   for (const Case& c : cases) {
     const CommandRun run = RunOn(form, 0, c.boxes);
     EXPECT_FALSE(run.error) << Quoted(c.boxes);
@@ -88,4 +88,4 @@ TEST(CollinearAreaProperty, AreaIsZeroExactlyWhenTheCoordinatesCannotTellTheTria
 }
 
 }  // namespace
-}  // namespace pr::property
+}  // namespace pr::test

@@ -10,7 +10,7 @@
 
 #include "core/surface/RasterSurface.h"
 
-namespace pr::testing {
+namespace pr::test {
 
 using Cell = std::pair<int, int>;  // (column, row)
 
@@ -53,4 +53,4 @@ inline ::testing::AssertionResult SameRaster(const RasterSurface& actual, const 
   return ::testing::AssertionSuccess();
 }
 
-}  // namespace pr::testing
+}  // namespace pr::test

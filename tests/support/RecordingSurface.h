@@ -6,7 +6,7 @@
 #include "core/surface/Colour.h"
 #include "core/surface/Surface.h"
 
-namespace pr {
+namespace pr::test {
 
 // A surface that draws nothing and remembers every call, with its
 // coordinates as the singles the drawing would have used (nullopt for a
@@ -40,4 +40,4 @@ class RecordingSurface final : public Surface {
   std::vector<Call> calls_;
 };
 
-}  // namespace pr
+}  // namespace pr::test

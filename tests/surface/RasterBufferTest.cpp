@@ -10,9 +10,9 @@
 namespace pr {
 namespace {
 
-using testing::Cell;
-using testing::CountPixels;
-using testing::DrawnCells;
+using test::Cell;
+using test::CountPixels;
+using test::DrawnCells;
 
 constexpr double kAt96Dpi = 15.0;
 constexpr Colour kPaper = colours::kWhite;
@@ -145,7 +145,7 @@ TEST(FillBackground, AcceptsRectanglesReachingToTheEndOfTheIntRange) {
   for (int x = 0; x < 5; ++x) raster.FillColumn(x, 0, 4, colours::kBlack);
   raster.FillBackground({3, 3, std::numeric_limits<int>::max(), std::numeric_limits<int>::max()});
   raster.FillBackground({std::numeric_limits<int>::max(), 0, 5, 5});  // entirely off the raster
-  EXPECT_EQ(testing::CountPixels(raster, colours::kBlack), 25u - 4u);
+  EXPECT_EQ(test::CountPixels(raster, colours::kBlack), 25u - 4u);
 }
 
 }  // namespace

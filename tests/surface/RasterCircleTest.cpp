@@ -10,8 +10,8 @@
 namespace pr {
 namespace {
 
-using testing::Cell;
-using testing::DrawnCells;
+using test::Cell;
+using test::DrawnCells;
 
 constexpr double kAt96Dpi = 15.0;
 constexpr double kAtRatioTwo = 7.5;

@@ -9,8 +9,8 @@
 namespace pr {
 namespace {
 
-using testing::Cell;
-using testing::DrawnCells;
+using test::Cell;
+using test::DrawnCells;
 
 constexpr double kAt96Dpi = 15.0;       // 1440 twips per inch / 96 pixels per inch
 constexpr double kAtRatioTwo = 7.5;     // the same screen at device pixel ratio 2

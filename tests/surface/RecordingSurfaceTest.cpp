@@ -8,10 +8,10 @@
 namespace pr {
 namespace {
 
-using Op = RecordingSurface::Op;
+using Op = test::RecordingSurface::Op;
 
 TEST(RecordingSurface, KeepsEveryCallInOrderWithItsArguments) {
-  RecordingSurface surface;
+  test::RecordingSurface surface;
   surface.Cls();
   surface.PSet(10, 20, colours::kRed);
   surface.Line(1, 2, 3, 4, colours::kBlack);
@@ -40,7 +40,7 @@ TEST(RecordingSurface, KeepsEveryCallInOrderWithItsArguments) {
 }
 
 TEST(RecordingSurface, RecordsCoordinatesAsTheSinglesTheDrawingUses) {
-  RecordingSurface surface;
+  test::RecordingSurface surface;
   surface.PSet(0.1, 1.0 / 3.0, 0);
   EXPECT_EQ(surface.Calls()[0].x1, 0.1f);
   EXPECT_EQ(surface.Calls()[0].y1, 1.0f / 3.0f);
@@ -48,7 +48,7 @@ TEST(RecordingSurface, RecordsCoordinatesAsTheSinglesTheDrawingUses) {
 
 TEST(RecordingSurface, RecordsOffRangeCoordinatesAsMissing) {
   const double inf = std::numeric_limits<double>::infinity();
-  RecordingSurface surface;
+  test::RecordingSurface surface;
   surface.PSet(1e39, 5, 0);
   surface.Line(std::nan(""), 1, 2, -inf, 0);
   surface.Circle(3, -1e300, 30, 0);
@@ -66,7 +66,7 @@ TEST(RecordingSurface, RecordsOffRangeCoordinatesAsMissing) {
 }
 
 TEST(RecordingSurface, CountsCallsByOperationAndForgetsOnClear) {
-  RecordingSurface surface;
+  test::RecordingSurface surface;
   for (int i = 0; i < 3; ++i) surface.PSet(i, i, 0);
   surface.Line(0, 0, 1, 1, 0);
   EXPECT_EQ(surface.Count(Op::PSet), 3u);

@@ -1,7 +1,9 @@
 #include "core/figure/FigureText.h"
 
 #include <array>
+#include <optional>
 
+#include "core/form/FormLayout.h"
 #include "core/numbers/DecimalText.h"
 #include "core/numbers/RuntimeError.h"
 #include "core/numbers/Val.h"
@@ -9,20 +11,19 @@
 namespace pr::figure {
 namespace {
 
-constexpr int kNoIndex = -1;
+using layout::kInputBoxes;
 
 // One input row of the summary: a point's two boxes, or the full scale alone.
 struct InputRow {
   std::string_view heading;
-  std::string_view xBox;
-  std::string_view yBox;  // empty for the full scale
-  int index;
+  ControlId xBox;
+  std::optional<ControlId> yBox;  // none for the full scale
 };
 constexpr std::array<InputRow, 4> kInputs{{
-    {"P1 (x1; y1)", "Text1", "Text2", 0},
-    {"P2 (x2; y2)", "Text1", "Text2", 1},
-    {"P3 (x3; y3)", "Text1", "Text2", 2},
-    {"Fondo scala", "Text4", "", kNoIndex},
+    {"P1 (x1; y1)", kInputBoxes[0], kInputBoxes[1]},
+    {"P2 (x2; y2)", kInputBoxes[2], kInputBoxes[3]},
+    {"P3 (x3; y3)", kInputBoxes[4], kInputBoxes[5]},
+    {"Fondo scala", kInputBoxes[6], std::nullopt},
 }};
 
 // A result line: the caption of its heading label (if any), then the result label's.
@@ -67,11 +68,11 @@ std::string AsRead(std::string_view typed, std::string_view decimalMark) {
 std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
 std::string InputLine(const InputRow& row, const ShownText& shown, std::string_view mark) {
-  const std::string x = shown(row.xBox, row.index);
-  if (row.yBox.empty()) {
+  const std::string x = shown(row.xBox.name, row.xBox.index);
+  if (!row.yBox) {
     return std::string(row.heading) + " = " + AsRead(x, mark) + "   (scritto " + Quoted(x) + ")\n";
   }
-  const std::string y = shown(row.yBox, row.index);
+  const std::string y = shown(row.yBox->name, row.yBox->index);
   return std::string(row.heading) + " = (" + AsRead(x, mark) + "; " + AsRead(y, mark) + ")   (scritti " +
          Quoted(x) + "; " + Quoted(y) + ")\n";
 }

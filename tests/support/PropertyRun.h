@@ -5,11 +5,11 @@
 #include <string_view>
 
 #include "core/surface/RasterSurface.h"
-#include "property/CommandOracle.h"
-#include "property/InputGenerator.h"
+#include "support/CommandOracle.h"
+#include "support/InputGenerator.h"
 #include "support/FakeForm.h"
 
-namespace pr::property {
+namespace pr::test {
 
 // The window's client area at 96 DPI: 974 x 576 pixels of 15 twips.
 inline constexpr int kClientWidth = 974;
@@ -29,7 +29,7 @@ inline RasterSurface CoarseClientAreaRaster() {
 
 // Types the boxes and runs one command on the form, recording what a rule
 // check needs.
-inline CommandRun RunOn(testing::FakeForm& form, int command, const BoxTexts& boxes) {
+inline CommandRun RunOn(FakeForm& form, int command, const BoxTexts& boxes) {
   TypeBoxes(form, boxes);
   CommandRun run;
   run.command = command;
@@ -51,4 +51,4 @@ inline std::string Reproduction(int index, int command, const BoxTexts& boxes) {
          std::to_string(command + 1) + " on " + Quoted(boxes);
 }
 
-}  // namespace pr::property
+}  // namespace pr::test
