@@ -1,6 +1,7 @@
 #include "geometry/LineCommand.h"
 
 #include <cmath>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -57,6 +58,13 @@ const std::array<LineCommandSpec, 3> kLineCommands = {{
     },
 }};
 
+const LineCommandSpec& LineCommandOf(std::string_view button) {
+  for (const LineCommandSpec& spec : kLineCommands) {
+    if (spec.button == button) return spec;
+  }
+  throw std::out_of_range("no line command for " + std::string(button));
+}
+
 namespace {
 
 constexpr Colour kPerpendicularColour = colours::kRed;
@@ -65,6 +73,7 @@ struct SlopeIntercept {
   double slope;
   double intercept;
 };
+
 
 void ClearLabels(Form& form, const LineCommandSpec& spec) {
   for (std::string_view label : spec.clearedLabels) form.SetCaption(label, "");
@@ -95,7 +104,7 @@ std::vector<TracedLine> LinesToTrace(const LineCommandSpec& spec, const SlopeInt
 }
 
 std::string InterceptText(const LineCommandSpec& spec, const MaybeNumber& q, std::string_view mark) {
-  if (spec.interceptAlwaysShown && q == 0) return Format(std::fabs(q.Value()), "", mark);
+  if (spec.interceptAlwaysShown && q == 0) return "0";
   return CoefficientText(q, mark);
 }
 

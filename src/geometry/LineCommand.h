@@ -26,6 +26,9 @@ struct LineCommandSpec {
 
 extern const std::array<LineCommandSpec, 3> kLineCommands;  // Command2, Command3, Command4
 
+// The row of a line button; any other name is a programming error.
+const LineCommandSpec& LineCommandOf(std::string_view button);
+
 // Clearing, background, input, guard, markers, sweep and the equation text.
 void RunLineCommand(Form& form, const LineCommandSpec& spec);
 

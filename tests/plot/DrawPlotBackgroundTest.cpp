@@ -25,11 +25,9 @@ std::vector<Call> BackgroundCalls() {
   return surface.Calls();
 }
 
-void ExpectDot(const Call& call, float x, float y, Colour colour) {
-  EXPECT_EQ(call.op, Op::PSet);
-  EXPECT_EQ(call.x1, x);
-  EXPECT_EQ(call.y1, y);
-  EXPECT_EQ(call.colour, colour);
+Call Dot(float x, float y, Colour colour) { return {.op = Op::PSet, .x1 = x, .y1 = y, .colour = colour}; }
+Call Segment(float x1, float y1, float x2, float y2, Colour colour) {
+  return {.op = Op::Line, .x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2, .colour = colour};
 }
 
 TEST(DrawPlotBackground, Issues6594GridDotsTwoAxesAndFourEdgeDots) {
@@ -48,7 +46,7 @@ TEST(DrawPlotBackground, FirstTheVerticalLinesTopToBottomDotsEvery40Twips) {
   for (std::size_t line = 0; line < 21; ++line) {
     for (std::size_t dot = 0; dot < 161; ++dot) {
       SCOPED_TRACE(::testing::Message() << "line " << line << ", dot " << dot);
-      ExpectDot(calls[line * 161 + dot], 320.0f * line, 40.0f * dot, kGrid);
+      EXPECT_EQ(calls[line * 161 + dot], Dot(320.0f * line, 40.0f * dot, kGrid));
     }
   }
 }
@@ -58,7 +56,7 @@ TEST(DrawPlotBackground, ThenTheHorizontalLinesLeftToRightDotsEvery42Twips) {
   for (std::size_t line = 0; line < 21; ++line) {
     for (std::size_t dot = 0; dot < 153; ++dot) {
       SCOPED_TRACE(::testing::Message() << "line " << line << ", dot " << dot);
-      ExpectDot(calls[kVerticalDots + line * 153 + dot], 42.0f * dot, 320.0f * line, kGrid);
+      EXPECT_EQ(calls[kVerticalDots + line * 153 + dot], Dot(42.0f * dot, 320.0f * line, kGrid));
     }
   }
 }
@@ -76,26 +74,12 @@ TEST(DrawPlotBackground, EveryVerticalLineReaches6400AndEveryHorizontalOneStopsA
 TEST(DrawPlotBackground, ThenTheTwoAxesInBlackThenTheEdgeDotsTwiceEach) {
   const std::vector<Call> calls = BackgroundCalls();
   ASSERT_EQ(calls.size(), 6600u);
-  const Call* tail = &calls[6594];
-
-  EXPECT_EQ(tail[0].op, Op::Line);
-  EXPECT_EQ(tail[0].x1, 3200.0f);
-  EXPECT_EQ(tail[0].y1, 0.0f);
-  EXPECT_EQ(tail[0].x2, 3200.0f);
-  EXPECT_EQ(tail[0].y2, 6400.0f);
-  EXPECT_EQ(tail[0].colour, colours::kBlack);
-
-  EXPECT_EQ(tail[1].op, Op::Line);
-  EXPECT_EQ(tail[1].x1, 0.0f);
-  EXPECT_EQ(tail[1].y1, 3200.0f);
-  EXPECT_EQ(tail[1].x2, 6400.0f);
-  EXPECT_EQ(tail[1].y2, 3200.0f);
-  EXPECT_EQ(tail[1].colour, colours::kBlack);
-
-  ExpectDot(tail[2], 0, 4000, 255);
-  ExpectDot(tail[3], 0, 4000, 255);
-  ExpectDot(tail[4], 0, 2000, 0);
-  ExpectDot(tail[5], 0, 2000, 0);
+  const std::vector<Call> tail(calls.begin() + 6594, calls.end());
+  const std::vector<Call> expected = {
+      Segment(3200, 0, 3200, 6400, colours::kBlack), Segment(0, 3200, 6400, 3200, colours::kBlack),
+      Dot(0, 4000, 255), Dot(0, 4000, 255), Dot(0, 2000, 0), Dot(0, 2000, 0),
+  };
+  EXPECT_EQ(tail, expected);
 }
 
 // On the raster the dots go straight to the pixels, bypassing the virtual

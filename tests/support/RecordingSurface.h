@@ -25,6 +25,7 @@ class RecordingSurface final : public Surface {
     std::optional<float> y2{};
     double radius = 0.0;                  // Circle only
     Colour colour = 0;
+    friend bool operator==(const Call&, const Call&) = default;
   };
 
   void Cls() override;
@@ -34,7 +35,6 @@ class RecordingSurface final : public Surface {
 
   const std::vector<Call>& Calls() const { return calls_; }
   std::size_t Count(Op op) const;
-  void Clear() { calls_.clear(); }
 
  private:
   std::vector<Call> calls_;

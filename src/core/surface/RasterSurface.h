@@ -63,15 +63,11 @@ class RasterSurface final : public Surface {
   void SetClip(std::vector<PixelRect> rects) { clip_ = std::move(rects); }
   void ClearClip() { clip_.clear(); }
 
-  // Direct pixel access for the fast line sweep and for tests; (x, y) must be
-  // on the raster.
+  // The colour of pixel (x, y), which must be on the raster.
   Colour PixelAt(int x, int y) const { return FromRgb32(pixels_[Index(x, y)]); }
   // Sets a pixel given in pixel coordinates; ignored when off the raster or
   // outside the clip.
   void SetPixel(int x, int y, Colour colour);
-  // Sets the pixels of column x from row y0 to row y1 (either order, both
-  // included), clipped to the raster.
-  void FillColumn(int x, int y0, int y1, Colour colour);
 
   const std::uint32_t* Data() const { return pixels_.data(); }
   std::uint32_t* Data() { return pixels_.data(); }
