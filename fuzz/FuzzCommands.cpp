@@ -61,7 +61,7 @@ pr::RasterSurface& Raster() {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const FuzzInput input = Parse(std::string_view(reinterpret_cast<const char*>(data), size));
   pr::RasterSurface& raster = Raster();
-  pr::testing::FakeForm form(raster, input.mark);
+  pr::test::FakeForm form(raster, input.mark);
 
   for (const int command : input.commands) {
     const pr::test::CommandRun run = pr::test::RunOn(form, command, input.boxes);

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   # build
-  cmake ninja-build g++ make pkg-config
+  cmake g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
   # Qt's own dialog texts (print, save) in Italian: qtbase_it.qm
   qt6-translations-l10n
