@@ -12,6 +12,12 @@
 
 namespace pr::test {
 
+// Twips per pixel at 96 DPI (1440 twips per inch / 96 pixels per inch) and on
+// the same screen at device pixel ratio 2; the paper the raster tests draw on.
+inline constexpr double kAt96Dpi = 15.0;
+inline constexpr double kAtRatioTwo = 7.5;
+inline constexpr Colour kPaper = colours::kWhite;
+
 using Cell = std::pair<int, int>;  // (column, row)
 
 // Every pixel of the raster whose colour is (or, with `matching` false, is not) `colour`.

@@ -10,12 +10,7 @@
 namespace pr {
 namespace {
 
-using test::Cell;
-using test::CountPixels;
-using test::DrawnCells;
-
-constexpr double kAt96Dpi = 15.0;
-constexpr Colour kPaper = colours::kWhite;
+using namespace test;  // the raster helpers, the scales and the paper
 
 void FillBlack(RasterSurface& raster) {
   for (int y = 0; y < raster.Height(); ++y) {

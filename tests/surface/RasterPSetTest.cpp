@@ -9,12 +9,7 @@
 namespace pr {
 namespace {
 
-using test::Cell;
-using test::DrawnCells;
-
-constexpr double kAt96Dpi = 15.0;       // 1440 twips per inch / 96 pixels per inch
-constexpr double kAtRatioTwo = 7.5;     // the same screen at device pixel ratio 2
-constexpr Colour kPaper = colours::kWhite;
+using namespace test;  // the raster helpers, the scales and the paper
 
 struct Placement {
   double twipsPerPixel;
