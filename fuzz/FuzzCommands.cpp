@@ -7,7 +7,7 @@
 // form, so each meets the labels the others left.
 //
 // Every run must end (libFuzzer's -timeout catches one that does not), keep
-// the label rules of tests/property/LabelRules.h and CommandOracle.h, fail
+// the label rules of tests/support/LabelRules.h and CommandOracle.h, fail
 // only with Overflow, and leave only the program's own colours on the raster.
 #include <array>
 #include <cstddef>
