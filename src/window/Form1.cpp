@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <cmath>
 #include <stdexcept>
+#include <utility>
 
 #include "core/form/EventDispatch.h"
 #include "plot/FigurePixels.h"
@@ -16,6 +17,8 @@
 #include "core/form/FormLayout.h"
 #include "window/CaptionLabel.h"
 #include "window/FigureActions.h"
+#include "window/WorkingWindow.h"
+#include "geometry/working/ClickWorking.h"
 #include "window/FormFont.h"
 #include "window/QtColour.h"
 #include "window/QtText.h"
@@ -48,13 +51,17 @@ class Form1::ShowingReporter final : public ErrorReporter {
  public:
   ShowingReporter(Form1& form, ErrorReporter& next) : form_(form), next_(next) {}
   void Report(const std::string& message) override {
+    last_ = message;
     form_.update();
     next_.Report(message);
   }
+  // The report of the handler that ran last, "" when it ran to its end.
+  std::string TakeReport() { return std::exchange(last_, {}); }
 
  private:
   Form1& form_;
   ErrorReporter& next_;
+  std::string last_;
 };
 
 Form1::Form1(ErrorReporter& reporter, QWidget* parent)
@@ -73,6 +80,10 @@ Form1::Form1(ErrorReporter& reporter, QWidget* parent)
   controls_ = BuildControls(*this, dpi);
   ConnectClickHandlers();
   figureActions_ = std::make_unique<FigureActions>(*this, [this] { return CurrentFigure(); });
+  workingWindow_ = new WorkingWindow(*this);
+  QAction* toggle = figureActions_->AddWorkingToggle([this](bool show) { ShowWorking(show); });
+  workingWindow_->addAction(toggle);  // F9 hides it again from its own window
+  workingWindow_->OnHidden([toggle] { toggle->setChecked(false); });
   // The focusable control with the lowest tab index.
   Control("Command1")->setFocus();
 }
@@ -100,7 +111,8 @@ std::string Form1::Shown(std::string_view name, int index) const {
 
 Figure Form1::CurrentFigure() const {
   const std::string text =
-      figure::FigureText([this](std::string_view name, int index) { return Shown(name, index); }, DecimalMark());
+      figure::FigureText([this](std::string_view name, int index) { return Shown(name, index); }, DecimalMark(),
+                         working::WorkingText(working_));
   return TakeFigure(*surface_, QString::fromStdString(text));
 }
 
@@ -181,15 +193,27 @@ void Form1::RaisePaint(std::vector<PixelRect> filled) {
   update();
 }
 
-void Form1::Run(void (*handler)(Form&)) {
-  Dispatch([this, handler] { handler(*this); }, *reporter_);
+void Form1::Run(const ClickHandler& click) {
+  reporter_->TakeReport();
+  Dispatch([this, handler = click.handler] { handler(*this); }, *reporter_);
   update();
+  working_ = working::WorkingOfClick(click.button, *this, reporter_->TakeReport());
+  workingWindow_->ShowWorking(working_);
+}
+
+void Form1::ShowWorking(bool show) {
+  if (show == workingWindow_->isVisible()) return;
+  if (show) {
+    workingWindow_->ShowBesideForm();
+  } else {
+    workingWindow_->hide();
+  }
 }
 
 void Form1::ConnectClickHandlers() {
   for (const ClickHandler& click : kClickHandlers) {
     auto* button = static_cast<QPushButton*>(Control(click.button));
-    connect(button, &QPushButton::clicked, this, [this, handler = click.handler] { Run(handler); });
+    connect(button, &QPushButton::clicked, this, [this, &click] { Run(click); });
   }
 }
 

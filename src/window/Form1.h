@@ -9,12 +9,15 @@
 #include "core/form/ErrorReporter.h"
 #include "core/form/Form.h"
 #include "core/surface/RasterSurface.h"
+#include "geometry/Commands.h"
+#include "geometry/working/Working.h"
 #include "window/FigureExport.h"
 #include "window/FormControls.h"
 
 namespace pr::window {
 
 class FigureActions;
+class WorkingWindow;
 
 // The program's one window. It keeps the drawing surface itself, a raster
 // under its 42 controls; the toolkit's paint events only show that raster.
@@ -46,6 +49,10 @@ class Form1 final : public QWidget, public Form {
   std::string Shown(std::string_view name, int index = kNoIndex) const;
   // The plot square as the window shows it now, with the labels' texts.
   Figure CurrentFigure() const;
+  // The last command's working, as the "Procedimento" window shows it.
+  const working::Working& LastWorking() const { return working_; }
+  // Shows or hides the "Procedimento" window beside the form.
+  void ShowWorking(bool show);
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -61,13 +68,15 @@ class Form1 final : public QWidget, public Form {
   double CurrentTwipsPerPixel() const;
   bool FollowScale();
   void RaisePaint(std::vector<PixelRect> filled);
-  void Run(void (*handler)(Form&));
+  void Run(const ClickHandler& click);
   void ConnectClickHandlers();
 
   std::unique_ptr<ShowingReporter> reporter_;
   std::unique_ptr<RasterSurface> surface_;
   std::vector<FormControl> controls_;
   std::unique_ptr<FigureActions> figureActions_;
+  working::Working working_;
+  WorkingWindow* workingWindow_ = nullptr;  // owned by this window, as its child
   bool shown_ = false;
 };
 

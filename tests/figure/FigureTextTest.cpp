@@ -29,12 +29,13 @@ struct Case {
   const char* what;
   Shown shown;
   const char* decimalMark;
+  const char* working;  // the last command's working, "" before any
   const char* expected;
 };
 
 TEST(FigureTextTest, SaysWhatTheBoxesAndLabelsShow) {
   const Case cases[] = {
-      {"nothing typed, nothing run", FreshWindow(), ",",
+      {"nothing typed, nothing run", FreshWindow(), ",", "",
        "P1 (x1; y1) = (0; 0)   (scritti \"\"; \"\")\n"
        "P2 (x2; y2) = (0; 0)   (scritti \"\"; \"\")\n"
        "P3 (x3; y3) = (0; 0)   (scritti \"\"; \"\")\n"
@@ -49,7 +50,7 @@ TEST(FigureTextTest, SaysWhatTheBoxesAndLabelsShow) {
                             {{"Label5", -1}, " 4,12"},
                             {{"Label17", -1}, " 0,00"},
                             {{"Label19", -1}, " Retta su P1-P2      Y = 0 X + 1,00"}}),
-       ",",
+       ",", "",
        "P1 (x1; y1) = (2; 1,5)   (scritti \"2,5\"; \" 1.5 cm\")\n"
        "P2 (x2; y2) = (-3; illeggibile (Overflow))   (scritti \"-3\"; \"1e999\")\n"
        "P3 (x3; y3) = (0; 0)   (scritti \"\"; \"\")\n"
@@ -59,6 +60,17 @@ TEST(FigureTextTest, SaysWhatTheBoxesAndLabelsShow) {
        "P2-P3 = 4,12\n"
        "Area triang. = 0,00\n"
        "Retta su P1-P2      Y = 0 X + 1,00\n"},
+      {"the working after the results, under its heading",
+       With(FreshWindow(), {{{"Text4", -1}, "10"}, {{"Label19", -1}, " Retta su P1-P2      Y = 0 X + 1,00"}}),
+       ",", "Retta per P1-P2\nm = 0\n",
+       "P1 (x1; y1) = (0; 0)   (scritti \"\"; \"\")\n"
+       "P2 (x2; y2) = (0; 0)   (scritti \"\"; \"\")\n"
+       "P3 (x3; y3) = (0; 0)   (scritti \"\"; \"\")\n"
+       "Fondo scala = 10   (scritto \"10\")\n"
+       "Retta su P1-P2      Y = 0 X + 1,00\n"
+       "Procedimento\n"
+       "Retta per P1-P2\n"
+       "m = 0\n"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -66,7 +78,7 @@ TEST(FigureTextTest, SaysWhatTheBoxesAndLabelsShow) {
       const auto it = c.shown.find({std::string(name), index});
       return it == c.shown.end() ? std::string() : it->second;
     };
-    EXPECT_EQ(FigureText(shown, c.decimalMark), c.expected);
+    EXPECT_EQ(FigureText(shown, c.decimalMark, c.working), c.expected);
   }
 }
 

@@ -41,6 +41,7 @@ constexpr std::array<ResultRow, 7> kResults{{
 }};
 constexpr std::string_view kDistancesHeading = "Label16";
 constexpr std::size_t kDistanceRows = 3;
+constexpr std::string_view kWorkingHeading = "Procedimento";
 
 std::string Trimmed(std::string_view text) {
   const auto first = text.find_first_not_of(' ');
@@ -78,7 +79,7 @@ std::string InputLine(const InputRow& row, const ShownText& shown, std::string_v
 
 }  // namespace
 
-std::string FigureText(const ShownText& shown, std::string_view decimalMark) {
+std::string FigureText(const ShownText& shown, std::string_view decimalMark, std::string_view working) {
   std::string text;
   for (const InputRow& row : kInputs) text += InputLine(row, shown, decimalMark);
   bool distancesHeaded = false;
@@ -93,6 +94,7 @@ std::string FigureText(const ShownText& shown, std::string_view decimalMark) {
     if (!row.headingLabel.empty()) text += Trimmed(shown(row.headingLabel, kNoIndex)) + " = ";
     text += result + "\n";
   }
+  if (!working.empty()) text += std::string(kWorkingHeading) + "\n" + std::string(working);
   return text;
 }
 

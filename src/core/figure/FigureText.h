@@ -14,7 +14,8 @@ using ShownText = std::function<std::string(std::string_view name, int index)>;
 // typed and as the commands read them, then whatever the result labels show
 // (distances, area, equations) in the labels' own words. Lines end in "\n";
 // a result label that is empty (its command has not run) gives no line.
-// Numbers as read are written with `decimalMark`, like the results.
-std::string FigureText(const ShownText& shown, std::string_view decimalMark);
+// Numbers as read are written with `decimalMark`, like the results. The last
+// command's working, when there is one, follows under "Procedimento".
+std::string FigureText(const ShownText& shown, std::string_view decimalMark, std::string_view working = {});
 
 }  // namespace pr::figure
