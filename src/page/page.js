@@ -273,11 +273,15 @@
   // page's own zoom: on a phone the layout viewport may be wider than the
   // screen (the browser lays out a page wider than the screen and zooms it
   // out), the visual viewport is not; a pinch zoom leaves the product as it is.
+  // Whole device pixels, as the screen has them: the visual viewport's
+  // sizes are floats that a rotation leaves a hair off.
   function visibleViewport() {
     const view = window.visualViewport;
-    if (view) return { width: view.width * view.scale, height: view.height * view.scale };
     const page = document.documentElement;
-    return { width: page.clientWidth, height: page.clientHeight };
+    const ratio = window.devicePixelRatio;
+    const onDevicePixels = (css) => Math.round(css * ratio) / ratio;
+    if (!view) return { width: page.clientWidth, height: page.clientHeight };
+    return { width: onDevicePixels(view.width * view.scale), height: onDevicePixels(view.height * view.scale) };
   }
 
   function setUpErrorDialog(title) {
