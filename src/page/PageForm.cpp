@@ -44,7 +44,7 @@ PageForm::PageForm(double devicePixelRatio, std::string decimalMark)
       decimalMark_(std::move(decimalMark)),
       surface_(std::make_unique<RasterSurface>(DevicePixels(kPageWidthCss, ratio_),
                                                DevicePixels(kPageHeightCss, ratio_), TwipsPerPixel(ratio_),
-                                               kPageBackground)) {
+                                               kPageBackground, DotSizeFor(ratio_))) {
   for (const layout::ControlRow& row : layout::Controls()) values_.emplace_back(row.caption);
 }
 
@@ -86,7 +86,7 @@ bool PageForm::SetDevicePixelRatio(double devicePixelRatio) {
   if (ratio == ratio_) return false;
   ratio_ = ratio;
   surface_->Rescale(DevicePixels(kPageWidthCss, ratio_), DevicePixels(kPageHeightCss, ratio_),
-                    TwipsPerPixel(ratio_));
+                    TwipsPerPixel(ratio_), DotSizeFor(ratio_));
   PaintAll();
   return true;
 }

@@ -72,7 +72,7 @@ Form1::Form1(ErrorReporter& reporter, QWidget* parent)
   const double dpi = logicalDpiX();
   resize(PixelsCovering(layout::kLayoutWidth, dpi), PixelsCovering(layout::kLayoutHeight, dpi));
   surface_ = std::make_unique<RasterSurface>(DeviceWidth(), DeviceHeight(), CurrentTwipsPerPixel(),
-                                             kFormBackground);
+                                             kFormBackground, DotSizeFor(devicePixelRatioF()));
 
   controls_ = BuildControls(*this, dpi);
   ConnectClickHandlers();
@@ -134,7 +134,7 @@ double Form1::CurrentTwipsPerPixel() const { return TwipsPerPixel(logicalDpiX(),
 bool Form1::FollowScale() {
   const double twipsPerPixel = CurrentTwipsPerPixel();
   if (twipsPerPixel == surface_->TwipsPerPixel()) return false;
-  surface_->Rescale(DeviceWidth(), DeviceHeight(), twipsPerPixel);
+  surface_->Rescale(DeviceWidth(), DeviceHeight(), twipsPerPixel, DotSizeFor(devicePixelRatioF()));
   if (shown_) RaisePaint({{0, 0, surface_->Width(), surface_->Height()}});
   return true;
 }
