@@ -28,12 +28,6 @@ class KeepingReporter final : public ErrorReporter {
   std::string report;
 };
 
-std::string NameOf(std::string_view name, int index) {
-  std::string text(name);
-  if (index != layout::kNoIndex) text += "(" + std::to_string(index) + ")";
-  return text;
-}
-
 }  // namespace
 
 double UsableRatio(double devicePixelRatio) {
@@ -50,7 +44,7 @@ PageForm::PageForm(double devicePixelRatio, std::string decimalMark)
       decimalMark_(std::move(decimalMark)),
       surface_(std::make_unique<RasterSurface>(DevicePixels(kPageWidthCss, ratio_),
                                                DevicePixels(kPageHeightCss, ratio_), TwipsPerPixel(ratio_),
-                                               kPageBackground)) {
+                                               kPageBackground, DotSizeFor(ratio_))) {
   for (const layout::ControlRow& row : layout::Controls()) values_.emplace_back(row.caption);
 }
 
@@ -58,7 +52,7 @@ std::size_t PageForm::RowOf(std::string_view name, int index, layout::ControlKin
   const layout::ControlRow* row = layout::Find(name, index);
   if (row == nullptr || row->kind != kind) {
     const char* what = kind == layout::ControlKind::TextBox ? "text box " : "label ";
-    throw std::out_of_range("Form1 has no " + std::string(what) + NameOf(name, index));
+    throw std::out_of_range("Form1 has no " + std::string(what) + layout::ElementName(name, index));
   }
   return static_cast<std::size_t>(row - layout::Controls().data());
 }
@@ -92,7 +86,7 @@ bool PageForm::SetDevicePixelRatio(double devicePixelRatio) {
   if (ratio == ratio_) return false;
   ratio_ = ratio;
   surface_->Rescale(DevicePixels(kPageWidthCss, ratio_), DevicePixels(kPageHeightCss, ratio_),
-                    TwipsPerPixel(ratio_));
+                    TwipsPerPixel(ratio_), DotSizeFor(ratio_));
   PaintAll();
   return true;
 }

@@ -8,14 +8,13 @@
 #include "core/form/Form.h"
 #include "core/form/FormLayout.h"
 #include "core/surface/Colour.h"
+#include "core/surface/FormBackground.h"
 #include "core/surface/RasterSurface.h"
 
 namespace pr::page {
 
-// The colour the desktop window shows behind everything with the toolkit's
-// default palette on Debian (Fusion's window grey), so the page and the
-// window look alike.
-inline constexpr Colour kPageBackground = 0xEFEFEF;
+// The form's own background, the same as the desktop window's.
+inline constexpr Colour kPageBackground = kFormBackground;
 
 // The page's client area in CSS pixels, 15 twips to a pixel: the whole layout,
 // never a pixel less (974 x 576).

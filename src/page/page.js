@@ -2,17 +2,18 @@
 // hands over (no copy of the table here), shows the program's raster on a
 // canvas pixel for pixel, and passes texts in and clicks on. Every handler
 // runs in the WebAssembly module, through the same dispatch as on the desktop.
-// PR_WASM_BASE64 (the module's bytes) and createPageModule come from the page.
-'use strict';
+// One unit of the page (see page.html.in), the last: takes
+// { createPageModule, wasmBase64, setUpFigure } and starts the page.
+(parts) => {
+  'use strict';
 
-(() => {
-  // The template's <title> is the program's title.
-  const TITLE = document.title;
+  const { createPageModule, wasmBase64, setUpFigure } = parts;
 
-  function wasmBytes() {
-    const text = atob(PR_WASM_BASE64);
-    const bytes = new Uint8Array(text.length);
-    for (let i = 0; i < text.length; ++i) bytes[i] = text.charCodeAt(i);
+  // The module's bytes, handed to it directly: no fetch, not even of a data: URL.
+  function bytesOfBase64(text) {
+    const binary = atob(text);
+    const bytes = new Uint8Array(binary.length);
+    for (let i = 0; i < binary.length; ++i) bytes[i] = binary.charCodeAt(i);
     return bytes;
   }
 
@@ -26,10 +27,6 @@
     } catch (error) {
       return '.';
     }
-  }
-
-  function dataName(row) {
-    return row.index >= 0 ? `${row.name}(${row.index})` : row.name;
   }
 
   function fontOf(layout, pixels) {
@@ -60,12 +57,14 @@
 
     start() {
       this.build();
-      this.scale = this.fitScale();
-      this.applyScale();
+      this.fit();
       this.call.open(this.ratio(), decimalMark());
       this.draw();
       this.focusOrder[0].focus();
+      // A rotation, a resized window, the browser's zoom (a new device pixel
+      // ratio changes the viewport's CSS size too) or the on-screen keyboard.
       window.addEventListener('resize', () => this.followViewport());
+      if (window.visualViewport) window.visualViewport.addEventListener('resize', () => this.followViewport());
       this.watchRatio();
     }
 
@@ -87,7 +86,7 @@
       // In the table's order: later rows lie above earlier ones.
       for (const row of layout.controls) {
         const element = this.create(row);
-        element.dataset.name = dataName(row);
+        element.dataset.name = row.dataName;
         element.classList.add('control', row.kind);
         Object.assign(element.style, { left: `${row.left}px`, top: `${row.top}px` });
         if (row.kind !== 'label' || !row.autoSize) {
@@ -216,29 +215,37 @@
       this.canvas.getContext('2d').putImageData(new ImageData(bytes, width, height), 0, 0);
     }
 
-    // Small screens: the whole form scales down to fit, never up; the raster
-    // is then made for the device pixels the scaled canvas covers, so it
-    // stays one pixel to one device pixel.
+    // The form as large as the screen: it fills the visible viewport as far
+    // as its proportions allow, up or down, centred on the background. The
+    // raster is made for the device pixels the scaled canvas covers (form
+    // scale x device pixel ratio), so it stays one pixel to one device pixel.
 
     ratio() {
       return window.devicePixelRatio * this.scale;
     }
 
     fitScale() {
-      const { width, height } = this.layout;
-      return Math.min(1, window.innerWidth / width, window.innerHeight / height);
+      const { width, height } = visibleViewport();
+      const scale = Math.min(width / this.layout.width, height / this.layout.height);
+      return scale > 0 && Number.isFinite(scale) ? scale : 1;
     }
 
-    applyScale() {
-      this.form.style.transform = this.scale < 1 ? `scale(${this.scale})` : '';
+    // Scales and centres the form; its top-left corner on a device pixel, so
+    // the canvas's pixels fall on the screen's.
+    fit() {
+      this.scale = this.fitScale();
+      const { width, height } = visibleViewport();
+      const onDevicePixel = (css) => Math.max(0, Math.floor(css * window.devicePixelRatio) / window.devicePixelRatio);
+      const { style } = this.form;
+      style.left = `${onDevicePixel((width - this.layout.width * this.scale) / 2)}px`;
+      style.top = `${onDevicePixel((height - this.layout.height * this.scale) / 2)}px`;
+      style.transform = `scale(${this.scale})`;
     }
 
+    // After any change of scale the raster is made anew and the program
+    // redraws the plane with the last command's figure on it.
     followViewport() {
-      const scale = this.fitScale();
-      if (scale !== this.scale) {
-        this.scale = scale;
-        this.applyScale();
-      }
+      this.fit();
       if (this.call.setRatio(this.ratio())) this.draw();
     }
 
@@ -262,16 +269,32 @@
     dialog.querySelector('button').focus();
   }
 
-  function setUpErrorDialog() {
+  // The viewport as the browser really shows it, in CSS pixels at the
+  // page's own zoom: on a phone the layout viewport may be wider than the
+  // screen (the browser lays out a page wider than the screen and zooms it
+  // out), the visual viewport is not; a pinch zoom leaves the product as it is.
+  // Whole device pixels, as the screen has them: the visual viewport's
+  // sizes are floats that a rotation leaves a hair off.
+  function visibleViewport() {
+    const view = window.visualViewport;
+    const page = document.documentElement;
+    const ratio = window.devicePixelRatio;
+    const onDevicePixels = (css) => Math.round(css * ratio) / ratio;
+    if (!view) return { width: page.clientWidth, height: page.clientHeight };
+    return { width: onDevicePixels(view.width * view.scale), height: onDevicePixels(view.height * view.scale) };
+  }
+
+  function setUpErrorDialog(title) {
     const dialog = document.getElementById('error');
-    dialog.querySelector('.title').textContent = TITLE;
+    dialog.querySelector('.title').textContent = title;
     dialog.querySelector('button').addEventListener('click', () => dialog.close());
   }
 
-  setUpErrorDialog();
-  createPageModule({ wasmBinary: wasmBytes() }).then((module) => {
+  createPageModule({ wasmBinary: bytesOfBase64(wasmBase64) }).then((module) => {
     const page = new Page(module);
+    document.title = page.layout.title;
+    setUpErrorDialog(page.layout.title);
     page.start();
     setUpFigure(page);
   });
-})();
+}

@@ -15,6 +15,7 @@
 #include "plot/FigurePixels.h"
 #include "core/figure/FigureText.h"
 #include "core/form/FormLayout.h"
+#include "core/surface/FormBackground.h"
 #include "window/CaptionLabel.h"
 #include "window/FigureActions.h"
 #include "window/WorkingWindow.h"
@@ -68,6 +69,9 @@ Form1::Form1(ErrorReporter& reporter, QWidget* parent)
     : QWidget(parent), reporter_(std::make_unique<ShowingReporter>(*this, reporter)) {
   setWindowTitle(FromView(layout::kProgramTitle));
   setFont(FormFont(layout::kFormFontPoints));
+  QPalette own = palette();
+  own.setColor(QPalette::Window, ToQColor(kFormBackground));
+  setPalette(own);
   // The surface covers the whole client area; nothing else paints under it.
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAutoFillBackground(false);
@@ -75,7 +79,7 @@ Form1::Form1(ErrorReporter& reporter, QWidget* parent)
   const double dpi = logicalDpiX();
   resize(PixelsCovering(layout::kLayoutWidth, dpi), PixelsCovering(layout::kLayoutHeight, dpi));
   surface_ = std::make_unique<RasterSurface>(DeviceWidth(), DeviceHeight(), CurrentTwipsPerPixel(),
-                                             FromQColor(palette().color(QPalette::Window)));
+                                             kFormBackground, DotSizeFor(devicePixelRatioF()));
 
   controls_ = BuildControls(*this, dpi);
   ConnectClickHandlers();
@@ -142,7 +146,7 @@ double Form1::CurrentTwipsPerPixel() const { return TwipsPerPixel(logicalDpiX(),
 bool Form1::FollowScale() {
   const double twipsPerPixel = CurrentTwipsPerPixel();
   if (twipsPerPixel == surface_->TwipsPerPixel()) return false;
-  surface_->Rescale(DeviceWidth(), DeviceHeight(), twipsPerPixel);
+  surface_->Rescale(DeviceWidth(), DeviceHeight(), twipsPerPixel, DotSizeFor(devicePixelRatioF()));
   if (shown_) RaisePaint({{0, 0, surface_->Width(), surface_->Height()}});
   return true;
 }
