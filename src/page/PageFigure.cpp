@@ -11,7 +11,7 @@ std::string PageFigureText(const PageForm& form) {
     if (row != nullptr && row->kind == layout::ControlKind::TextBox) return form.Text(name, index);
     return form.Caption(name, index);
   };
-  return figure::FigureText(shown, form.DecimalMark());
+  return figure::FigureText(shown, form.DecimalMark(), working::WorkingText(form.LastWorking()));
 }
 
 }  // namespace pr::page

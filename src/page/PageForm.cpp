@@ -7,6 +7,7 @@
 #include "core/form/EventDispatch.h"
 #include "core/form/FormLayout.h"
 #include "geometry/Commands.h"
+#include "geometry/working/ClickWorking.h"
 #include "plot/FormPaint.h"
 
 namespace pr::page {
@@ -96,6 +97,7 @@ std::string PageForm::Click(std::string_view button) {
     if (click.button != button) continue;
     KeepingReporter reporter;
     Dispatch([this, handler = click.handler] { handler(*this); }, reporter);
+    working_ = working::WorkingOfClick(button, *this, reporter.report);
     return reporter.report;
   }
   throw std::out_of_range("Form1 has no button " + std::string(button));

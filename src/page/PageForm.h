@@ -10,6 +10,7 @@
 #include "core/surface/Colour.h"
 #include "core/surface/FormBackground.h"
 #include "core/surface/RasterSurface.h"
+#include "geometry/working/Working.h"
 
 namespace pr::page {
 
@@ -48,6 +49,8 @@ class PageForm final : public Form {
   std::string Click(std::string_view button);
 
   const RasterSurface& Raster() const { return *surface_; }
+  // The working of the last button pressed ("Procedimento"); empty before any.
+  const working::Working& LastWorking() const { return working_; }
   double DevicePixelRatio() const { return ratio_; }
 
   // Form
@@ -67,6 +70,7 @@ class PageForm final : public Form {
   // One string per layout row, in the table's order: a text box's text or a
   // label's caption (unused for buttons and shapes).
   std::vector<std::string> values_;
+  working::Working working_;
 };
 
 // The device pixel ratio the page may ask for, kept to a range whose raster

@@ -3,11 +3,11 @@
 // canvas pixel for pixel, and passes texts in and clicks on. Every handler
 // runs in the WebAssembly module, through the same dispatch as on the desktop.
 // One unit of the page (see page.html.in), the last: takes
-// { createPageModule, wasmBase64, setUpFigure } and starts the page.
+// { createPageModule, wasmBase64, setUpFigure, setUpWorking } and starts the page.
 (parts) => {
   'use strict';
 
-  const { createPageModule, wasmBase64, setUpFigure } = parts;
+  const { createPageModule, wasmBase64, setUpFigure, setUpWorking } = parts;
 
   // The module's bytes, handed to it directly: no fetch, not even of a data: URL.
   function bytesOfBase64(text) {
@@ -53,6 +53,15 @@
       this.labels = [];
       this.boxes = [];
       this.focusOrder = [];
+      this.pressListeners = [];
+      // Room kept free beside the form (the working's panel) in CSS pixels,
+      // for a viewport of the given size.
+      this.reserve = () => ({ right: 0, bottom: 0 });
+    }
+
+    // `listener()` runs after every press, once labels and canvas show its results.
+    onPress(listener) {
+      this.pressListeners.push(listener);
     }
 
     start() {
@@ -192,6 +201,7 @@
         if (caption !== element.textContent) this.showCaption(row, element, caption);
       }
       this.draw();
+      for (const listener of this.pressListeners) listener();
       if (report) showError(report);
     }
 
@@ -224,8 +234,15 @@
       return window.devicePixelRatio * this.scale;
     }
 
+    // The viewport less the room kept free beside the form.
+    room() {
+      const view = visibleViewport();
+      const kept = this.reserve(view);
+      return { width: view.width - kept.right, height: view.height - kept.bottom };
+    }
+
     fitScale() {
-      const { width, height } = visibleViewport();
+      const { width, height } = this.room();
       const scale = Math.min(width / this.layout.width, height / this.layout.height);
       return scale > 0 && Number.isFinite(scale) ? scale : 1;
     }
@@ -234,7 +251,7 @@
     // the canvas's pixels fall on the screen's.
     fit() {
       this.scale = this.fitScale();
-      const { width, height } = visibleViewport();
+      const { width, height } = this.room();
       const onDevicePixel = (css) => Math.max(0, Math.floor(css * window.devicePixelRatio) / window.devicePixelRatio);
       const { style } = this.form;
       style.left = `${onDevicePixel((width - this.layout.width * this.scale) / 2)}px`;
@@ -294,6 +311,7 @@
     const page = new Page(module);
     document.title = page.layout.title;
     setUpErrorDialog(page.layout.title);
+    setUpWorking(page);
     page.start();
     setUpFigure(page);
   });

@@ -13,8 +13,6 @@ namespace pr::window {
 namespace {
 
 const QString kTitle = QStringLiteral("Procedimento");
-const QString kNothingYet =
-    QStringLiteral("Premi uno dei quattro pulsanti: qui compare il procedimento del comando, passo per passo.");
 // Wide enough for most steps on one line at the desktop's usual font.
 constexpr int kWidth = 560;
 constexpr int kNarrowest = 300;
@@ -25,7 +23,7 @@ QString Paragraph(const QString& text, bool heading) {
 }
 
 QString Html(const working::Working& working) {
-  if (working.items.empty()) return Paragraph(kNothingYet, false);
+  if (working.items.empty()) return Paragraph(FromView(working::kNoWorkingYet), false);
   QString html;
   for (const working::Item& item : working.items) {
     if (const auto* heading = std::get_if<working::Heading>(&item)) {

@@ -85,10 +85,24 @@ class Viewport:
     def __repr__(self):
         return f"{self.width}x{self.height}@{self.ratio}{' mobile' if self.mobile else ''}"
 
+    def room(self):
+        """(width, height) the form is fitted to: the viewport, less a strip of
+        20 CSS pixels below it for the "Procedimento" button where neither a
+        margin right of the form holds its 24-pixel tab nor one below it its
+        20-pixel bar."""
+        scale = min(self.width / FORM_CSS[0], self.height / FORM_CSS[1])
+        free_right = (self.width - FORM_CSS[0] * scale) / 2
+        free_below = (self.height - FORM_CSS[1] * scale) / 2
+        if (free_right >= 24 and self.height >= 132) or free_below >= 20:
+            return self.width, self.height
+        return self.width, self.height - 20
+
     def fit(self):
-        """The form's scale that this viewport asks for: as large as it fits,
-        computed as the page computes it, so the ratio is the same double."""
-        return min(self.width / FORM_CSS[0], self.height / FORM_CSS[1])
+        """The form's scale that this viewport asks for: as large as it fits
+        in the room, computed as the page computes it, so the ratio is the
+        same double."""
+        width, height = self.room()
+        return min(width / FORM_CSS[0], height / FORM_CSS[1])
 
     def raster_ratio(self):
         """Device pixels to a layout pixel: the form's scale times the ratio."""

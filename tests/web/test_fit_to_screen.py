@@ -54,6 +54,7 @@ class FitToScreen(unittest.TestCase):
         fit = viewport.fit()
         self.assertAlmostEqual(right - left, FORM_CSS[0] * fit, delta=0.01)
         self.assertAlmostEqual(bottom - top, FORM_CSS[1] * fit, delta=0.01)
+        width, height = viewport.room()
         self.assertTrue(abs(right - left - width) < pixel or abs(bottom - top - height) < pixel, "not as large as fits")
         self.assertAlmostEqual(left, width - right, delta=2 * pixel)  # left and top on a device pixel
         self.assertAlmostEqual(top, height - bottom, delta=2 * pixel)

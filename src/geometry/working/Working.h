@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -39,6 +40,10 @@ using Item = std::variant<Heading, Step, Sentence>;
 struct Working {
   std::vector<Item> items;
 };
+
+// What the working's window or panel says before any button was pressed.
+inline constexpr std::string_view kNoWorkingYet =
+    "Premi uno dei quattro pulsanti: qui compare il procedimento del comando, passo per passo.";
 
 // A step as one line of text (no line break).
 std::string StepText(const Step& step);
