@@ -94,6 +94,8 @@ double SqrtQuotientToDouble(const Integer& numerator, const Integer& denominator
   return RoundScaled(root, q.inexact || rest != 0, -half);
 }
 
+Integer PowerOfTen(std::int64_t exponent) { return pow(Integer(10), static_cast<unsigned>(exponent)); }
+
 double ToDouble(const Rational& value) { return QuotientToDouble(numerator(value), denominator(value)); }
 
 double SqrtToDouble(const Rational& value) { return SqrtQuotientToDouble(numerator(value), denominator(value)); }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 #include "core/numbers/Rational.h"
 
 // Exact results brought to the doubles the program shows and draws, each
@@ -8,6 +10,9 @@
 namespace pr::exact {
 
 using Integer = boost::multiprecision::cpp_int;
+
+// 10^exponent, exponent >= 0.
+Integer PowerOfTen(std::int64_t exponent);
 
 // The double nearest `value`, ties to even. Raises Overflow (a RuntimeError)
 // when that is beyond the largest double; a value below half the smallest
