@@ -1,5 +1,6 @@
 #include "geometry/working/LineWorking.h"
 
+#include <array>
 #include <string>
 
 #include "core/numbers/ExactMath.h"
@@ -31,6 +32,8 @@ class LineWriter {
         input_(input),
         a_(spec.first),
         b_(spec.second),
+        xs_{ExactX(input, 0), ExactX(input, 1), ExactX(input, 2)},
+        ys_{ExactY(input, 0), ExactY(input, 1), ExactY(input, 2)},
         notation_(IsShortDecimal(X(a_)) && IsShortDecimal(Y(a_)) && IsShortDecimal(X(b_)) && IsShortDecimal(Y(b_)),
                   string(mark)) {}
 
@@ -49,8 +52,10 @@ class LineWriter {
   }
 
  private:
-  const Rational& X(int i) const { return input_.ExactAt(i).x; }
-  const Rational& Y(int i) const { return input_.ExactAt(i).y; }
+  static Rational ExactX(const CommandInput& input, int i) { return input.ExactAt(i).x.ToRational(); }
+  static Rational ExactY(const CommandInput& input, int i) { return input.ExactAt(i).y.ToRational(); }
+  const Rational& X(int i) const { return xs_[static_cast<std::size_t>(i)]; }
+  const Rational& Y(int i) const { return ys_[static_cast<std::size_t>(i)]; }
   string In(char axis, int i, bool operand) const {
     const Rational& v = axis == 'x' ? X(i) : Y(i);
     const double read = axis == 'x' ? input_.PointAt(i).x : input_.PointAt(i).y;
@@ -172,6 +177,8 @@ class LineWriter {
   const CommandInput& input_;
   int a_;
   int b_;
+  std::array<Rational, 3> xs_;  // the coordinates exactly as typed
+  std::array<Rational, 3> ys_;
   Notation notation_;
   Working working_;
 };

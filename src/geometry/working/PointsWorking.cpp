@@ -38,7 +38,10 @@ struct Side {
 class PointsWriter {
  public:
   PointsWriter(const CommandInput& input, std::string_view mark)
-      : input_(input), notation_(AllShort(input), string(mark)) {}
+      : input_(input),
+        xs_{Exact(input, 0).x.ToRational(), Exact(input, 1).x.ToRational(), Exact(input, 2).x.ToRational()},
+        ys_{Exact(input, 0).y.ToRational(), Exact(input, 1).y.ToRational(), Exact(input, 2).y.ToRational()},
+        notation_(AllShort(xs_, ys_), string(mark)) {}
 
   Working Write() {
     if (input_.fullScale < 0) {
@@ -58,15 +61,16 @@ class PointsWriter {
   }
 
  private:
-  static bool AllShort(const CommandInput& input) {
-    for (int i = 0; i < 3; ++i) {
-      if (!IsShortDecimal(input.ExactAt(i).x) || !IsShortDecimal(input.ExactAt(i).y)) return false;
+  static const ExactPoint& Exact(const CommandInput& input, int i) { return input.ExactAt(i); }
+  static bool AllShort(const std::array<Rational, 3>& xs, const std::array<Rational, 3>& ys) {
+    for (std::size_t i = 0; i < 3; ++i) {
+      if (!IsShortDecimal(xs[i]) || !IsShortDecimal(ys[i])) return false;
     }
     return true;
   }
 
-  const Rational& X(int i) const { return input_.ExactAt(i).x; }
-  const Rational& Y(int i) const { return input_.ExactAt(i).y; }
+  const Rational& X(int i) const { return xs_[static_cast<std::size_t>(i)]; }
+  const Rational& Y(int i) const { return ys_[static_cast<std::size_t>(i)]; }
   string In(char axis, int i, bool operand) const {
     const Rational& v = axis == 'x' ? X(i) : Y(i);
     const double read = axis == 'x' ? input_.PointAt(i).x : input_.PointAt(i).y;
@@ -213,6 +217,8 @@ class PointsWriter {
   }
 
   const CommandInput& input_;
+  std::array<Rational, 3> xs_;  // the coordinates exactly as typed
+  std::array<Rational, 3> ys_;
   Notation notation_;
   Working working_{{Heading{"I punti e le distanze"}}};
   string areaShown_;
