@@ -8,11 +8,13 @@
 
 #include "core/form/ErrorReporter.h"
 #include "core/form/Form.h"
+#include "core/form/LastCommand.h"
 #include "core/surface/RasterSurface.h"
 #include "geometry/Commands.h"
 #include "geometry/working/Working.h"
 #include "window/FigureExport.h"
 #include "window/FormControls.h"
+#include "window/FormScale.h"
 
 namespace pr::window {
 
@@ -21,10 +23,14 @@ class WorkingWindow;
 
 // The program's one window. It keeps the drawing surface itself, a raster
 // under its 42 controls; the toolkit's paint events only show that raster.
-// The program's Paint (Form_Paint) is raised only where the surface was
-// filled with the background colour: when the window is first shown, in the
-// area a resize adds, after a change of scale, and through Uncover. So a
-// figure is never wiped by a repaint the toolkit chose to make.
+// The whole form scales with the window, keeping its proportions, centred,
+// the rest of the window in the form's background; the raster is made for
+// the device pixels the scaled form covers.
+// The plane is drawn anew only when the surface was filled with the
+// background colour: when the window is first shown, when a resize adds
+// area, after a change of scale, and through Uncover; each time the last
+// command's figure is drawn again over it (LastCommand), so a figure is
+// never lost to a repaint.
 class Form1 final : public QWidget, public Form {
  public:
   explicit Form1(ErrorReporter& reporter, QWidget* parent = nullptr);
@@ -38,10 +44,17 @@ class Form1 final : public QWidget, public Form {
 
   // What the platform does when part of a covered window is uncovered: the
   // rectangle (device pixels) is filled with the background colour, then
-  // Paint is raised clipped to it.
+  // the plane and the last command's figure are drawn again.
   void Uncover(const PixelRect& rect);
 
   const RasterSurface& Raster() const { return *surface_; }
+  // The form's scale (1 at 100 %) and where its top-left corner stands.
+  double Scale() const { return placement_.scale; }
+  QPoint FormOrigin() const { return placement_.origin; }
+  // Sizes the window so the form stands at `scale` (within the screen),
+  // leaving full screen or maximised first.
+  void ZoomTo(double scale);
+  void SetFullScreen(bool fullScreen);
   // A control by name and index, for tests and the accessibility check.
   QWidget* Control(std::string_view name, int index = kNoIndex) const;
   const std::vector<FormControl>& Controls() const { return controls_; }
@@ -63,18 +76,20 @@ class Form1 final : public QWidget, public Form {
  private:
   class ShowingReporter;
 
-  int DeviceWidth() const;
-  int DeviceHeight() const;
-  double CurrentTwipsPerPixel() const;
+  QSize BaseSize() const;
+  void FollowWindow();
   bool FollowScale();
-  void RaisePaint(std::vector<PixelRect> filled);
+  // The plane drawn anew with the last command's figure over it.
+  void RedrawPlane();
   void Run(const ClickHandler& click);
   void ConnectClickHandlers();
 
   std::unique_ptr<ShowingReporter> reporter_;
   std::unique_ptr<RasterSurface> surface_;
+  LastCommand last_;
   std::vector<FormControl> controls_;
   std::unique_ptr<FigureActions> figureActions_;
+  FormPlacement placement_;
   working::Working working_;
   WorkingWindow* workingWindow_ = nullptr;  // owned by this window, as its child
   bool shown_ = false;
