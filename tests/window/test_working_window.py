@@ -8,13 +8,18 @@ import sys
 import unittest
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "harness"))
-from realwindow import Session  # noqa: E402
+from realwindow import Screenshot, Session  # noqa: E402
 
 PROGRAM = sys.argv.pop(1) if len(sys.argv) > 1 else "build/punti-e-rette"
 ITALIAN = {"LANG": "it_IT.UTF-8", "LC_ALL": "it_IT.UTF-8"}
 SCREEN = (1600, 1024)  # room for the working beside the 974-pixel form
 FORM_WIDTH = 974
 TITLE = "Procedimento"
+
+
+def top_left(shot, width, height):
+    rows = [shot.rgb[3 * shot.width * y:3 * (shot.width * y + width)] for y in range(height)]
+    return Screenshot(width, height, b"".join(rows))
 
 
 def working(session):
@@ -61,9 +66,13 @@ class WorkingWindow(unittest.TestCase):
             text = s.wait_for(lambda: "m'" in working(s) and working(s), "the line's working")
             self.assertIn("y = m·x + q = 2x + 1; nell'etichetta: " + equation[equation.index("Y ="):], text)
             self.assertNotIn("d(P1, P2)", text, "the working follows the last command only")
-            s.stable_screenshot().save_png(os.path.join(os.environ.get("PR_SCREENSHOT_DIR", s.tmp), "form.png"))
-            s.screenshot(window).save_png(os.path.join(os.environ.get("PR_SCREENSHOT_DIR", s.tmp),
-                                                       "working-window.png"))
+            folder = os.environ.get("PR_SCREENSHOT_DIR")
+            if folder:  # the form and the working side by side, as the README shows them
+                s.stable_screenshot()
+                width, height = s.window_size()
+                extra = s._xdotool("getwindowgeometry", window).split("Geometry:")[1].split()[0]
+                shot = top_left(s.screenshot("root"), x + int(extra.split("x")[0]), height)
+                shot.save_png(os.path.join(folder, "working-window.png"))
 
             s.focus()
             s.key("ctrl+shift+c")
