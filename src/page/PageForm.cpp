@@ -4,7 +4,6 @@
 #include <cmath>
 #include <stdexcept>
 
-#include "core/form/EventDispatch.h"
 #include "core/form/FormLayout.h"
 #include "geometry/Commands.h"
 #include "plot/FormPaint.h"
@@ -73,13 +72,7 @@ std::string PageForm::Caption(std::string_view name, int index) const {
   return values_[RowOf(name, index, layout::ControlKind::Label)];
 }
 
-void PageForm::PaintAll() {
-  KeepingReporter reporter;
-  // Paint reaches the whole surface, as when the window is first shown.
-  surface_->SetClip({{0, 0, surface_->Width(), surface_->Height()}});
-  Dispatch([this] { Form_Paint(*this); }, reporter);
-  surface_->ClearClip();
-}
+void PageForm::PaintAll() { RedrawFigure(*this, Form_Paint, last_); }
 
 bool PageForm::SetDevicePixelRatio(double devicePixelRatio) {
   const double ratio = UsableRatio(devicePixelRatio);
@@ -95,7 +88,7 @@ std::string PageForm::Click(std::string_view button) {
   for (const ClickHandler& click : kClickHandlers) {
     if (click.button != button) continue;
     KeepingReporter reporter;
-    Dispatch([this, handler = click.handler] { handler(*this); }, reporter);
+    last_.Run(click.handler, *this, reporter);
     return reporter.report;
   }
   throw std::out_of_range("Form1 has no button " + std::string(button));

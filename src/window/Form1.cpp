@@ -10,7 +10,6 @@
 #include <cmath>
 #include <stdexcept>
 
-#include "core/form/EventDispatch.h"
 #include "plot/FigurePixels.h"
 #include "core/figure/FigureText.h"
 #include "core/form/FormLayout.h"
@@ -25,23 +24,6 @@
 #include "plot/FormPaint.h"
 
 namespace pr::window {
-namespace {
-
-// Drawing reaches only the clip while Paint runs, however the handler ends.
-class ClipScope {
- public:
-  ClipScope(RasterSurface& surface, std::vector<PixelRect> clip) : surface_(surface) {
-    surface_.SetClip(std::move(clip));
-  }
-  ~ClipScope() { surface_.ClearClip(); }
-  ClipScope(const ClipScope&) = delete;
-  ClipScope& operator=(const ClipScope&) = delete;
-
- private:
-  RasterSurface& surface_;
-};
-
-}  // namespace
 
 // Brings what a failed handler drew onto the screen before the report is
 // shown, so the student sees the figure up to the failing step.
@@ -103,9 +85,7 @@ std::string Form1::Shown(std::string_view name, int index) const {
 }
 
 Figure Form1::CurrentFigure() const {
-  const std::string text =
-      figure::FigureText([this](std::string_view name, int index) { return Shown(name, index); }, DecimalMark());
-  return TakeFigure(*surface_, QString::fromStdString(text));
+  return TakeFigure(*surface_, QString::fromStdString(figure::FigureText(last_, DecimalMark())));
 }
 
 Surface& Form1::Canvas() { return *surface_; }
@@ -121,7 +101,7 @@ QWidget* Form1::Control(std::string_view name, int index) const {
 
 void Form1::Uncover(const PixelRect& rect) {
   surface_->FillBackground(rect);
-  RaisePaint({rect});
+  RedrawPlane();
 }
 
 int Form1::DeviceWidth() const { return static_cast<int>(std::ceil(width() * devicePixelRatioF())); }
@@ -135,7 +115,7 @@ bool Form1::FollowScale() {
   const double twipsPerPixel = CurrentTwipsPerPixel();
   if (twipsPerPixel == surface_->TwipsPerPixel()) return false;
   surface_->Rescale(DeviceWidth(), DeviceHeight(), twipsPerPixel, DotSizeFor(devicePixelRatioF()));
-  if (shown_) RaisePaint({{0, 0, surface_->Width(), surface_->Height()}});
+  if (shown_) RedrawPlane();
   return true;
 }
 
@@ -144,14 +124,14 @@ void Form1::showEvent(QShowEvent* event) {
   if (shown_) return;  // restored, not first shown: the surface still holds everything
   shown_ = true;
   FollowScale();
-  RaisePaint({{0, 0, surface_->Width(), surface_->Height()}});
+  RedrawPlane();
 }
 
 void Form1::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   if (FollowScale()) return;
   std::vector<PixelRect> added = surface_->Resize(DeviceWidth(), DeviceHeight());
-  if (shown_ && !added.empty()) RaisePaint(std::move(added));
+  if (shown_ && !added.empty()) RedrawPlane();
 }
 
 void Form1::paintEvent(QPaintEvent*) {
@@ -177,16 +157,13 @@ void Form1::contextMenuEvent(QContextMenuEvent* event) {
   figureActions_->ShowMenu(event->globalPos());
 }
 
-void Form1::RaisePaint(std::vector<PixelRect> filled) {
-  {
-    ClipScope clip(*surface_, std::move(filled));
-    Dispatch([this] { Form_Paint(*this); }, *reporter_);
-  }
+void Form1::RedrawPlane() {
+  RedrawFigure(*this, Form_Paint, last_);
   update();
 }
 
-void Form1::Run(void (*handler)(Form&)) {
-  Dispatch([this, handler] { handler(*this); }, *reporter_);
+void Form1::Run(const CommandHandler& handler) {
+  last_.Run(handler, *this, *reporter_);
   update();
 }
 

@@ -8,6 +8,7 @@
 
 #include "core/form/ErrorReporter.h"
 #include "core/form/Form.h"
+#include "core/form/LastCommand.h"
 #include "core/surface/RasterSurface.h"
 #include "window/FigureExport.h"
 #include "window/FormControls.h"
@@ -18,10 +19,11 @@ class FigureActions;
 
 // The program's one window. It keeps the drawing surface itself, a raster
 // under its 42 controls; the toolkit's paint events only show that raster.
-// The program's Paint (Form_Paint) is raised only where the surface was
-// filled with the background colour: when the window is first shown, in the
-// area a resize adds, after a change of scale, and through Uncover. So a
-// figure is never wiped by a repaint the toolkit chose to make.
+// The plane is drawn anew only when the surface was filled with the
+// background colour: when the window is first shown, when a resize adds
+// area, after a change of scale, and through Uncover; each time the last
+// command's figure is drawn again over it (LastCommand), so a figure is
+// never lost to a repaint.
 class Form1 final : public QWidget, public Form {
  public:
   explicit Form1(ErrorReporter& reporter, QWidget* parent = nullptr);
@@ -35,7 +37,7 @@ class Form1 final : public QWidget, public Form {
 
   // What the platform does when part of a covered window is uncovered: the
   // rectangle (device pixels) is filled with the background colour, then
-  // Paint is raised clipped to it.
+  // the plane and the last command's figure are drawn again.
   void Uncover(const PixelRect& rect);
 
   const RasterSurface& Raster() const { return *surface_; }
@@ -60,12 +62,14 @@ class Form1 final : public QWidget, public Form {
   int DeviceHeight() const;
   double CurrentTwipsPerPixel() const;
   bool FollowScale();
-  void RaisePaint(std::vector<PixelRect> filled);
-  void Run(void (*handler)(Form&));
+  // The plane drawn anew with the last command's figure over it.
+  void RedrawPlane();
+  void Run(const CommandHandler& handler);
   void ConnectClickHandlers();
 
   std::unique_ptr<ShowingReporter> reporter_;
   std::unique_ptr<RasterSurface> surface_;
+  LastCommand last_;
   std::vector<FormControl> controls_;
   std::unique_ptr<FigureActions> figureActions_;
   bool shown_ = false;
