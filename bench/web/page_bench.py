@@ -52,7 +52,8 @@ const frame = () => new Promise(resolve => requestAnimationFrame(resolve));
     await frame();
   }
   const updates = window.prCanvasUpdates;
-  done([updates[updates.length - 1][1] - window.prResizes[seenResizes], updates[updates.length - 1][1] - updates[updates.length - 1][0]]);
+  const [putStart, putEnd] = updates[updates.length - 1];
+  done([putEnd - window.prResizes[seenResizes], putEnd - putStart]);
 })();"""
 
 # Presses a button `presses` times; each time from just before the click to
