@@ -71,9 +71,8 @@
       this.draw();
       this.focusOrder[0].focus();
       // A rotation, a resized window, the browser's zoom (a new device pixel
-      // ratio changes the viewport's CSS size too) or the on-screen keyboard.
+      // ratio changes the viewport's CSS size too).
       window.addEventListener('resize', () => this.followViewport());
-      if (window.visualViewport) window.visualViewport.addEventListener('resize', () => this.followViewport());
       this.watchRatio();
     }
 
@@ -286,19 +285,15 @@
     dialog.querySelector('button').focus();
   }
 
-  // The viewport as the browser really shows it, in CSS pixels at the
-  // page's own zoom: on a phone the layout viewport may be wider than the
-  // screen (the browser lays out a page wider than the screen and zooms it
-  // out), the visual viewport is not; a pinch zoom leaves the product as it is.
-  // Whole device pixels, as the screen has them: the visual viewport's
-  // sizes are floats that a rotation leaves a hair off.
+  // The viewport the browser shows the page in, in CSS pixels. The form is
+  // fixed, so it never widens the layout the way a page wider than a phone's
+  // screen does (the browser would zoom it out): the layout viewport is the
+  // screen. Its size, unlike the visual viewport's, stays as it is under a
+  // pinch zoom and when the on-screen keyboard opens, so typing into a box
+  // does not shrink the form; the browser pans to the box instead.
   function visibleViewport() {
-    const view = window.visualViewport;
     const page = document.documentElement;
-    const ratio = window.devicePixelRatio;
-    const onDevicePixels = (css) => Math.round(css * ratio) / ratio;
-    if (!view) return { width: page.clientWidth, height: page.clientHeight };
-    return { width: onDevicePixels(view.width * view.scale), height: onDevicePixels(view.height * view.scale) };
+    return { width: page.clientWidth, height: page.clientHeight };
   }
 
   function setUpErrorDialog(title) {

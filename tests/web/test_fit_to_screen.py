@@ -16,10 +16,10 @@ TRIANGLE = reference.typed("10", ("0", "1"), ("1", "3"), ("-6", "-7")) + ["Comma
 
 PHONE = Viewport(390, 844, 3, mobile=True)
 PHONE_LANDSCAPE = Viewport(844, 390, 3, mobile=True)
-TABLET = Viewport(768, 1024, 2, mobile=True)  # iPad Mini, portrait
+TABLET = Viewport(768, 1024, 2, mobile=True)  # iPad Mini
+TABLET_LANDSCAPE = Viewport(1024, 768, 2, mobile=True)
 SCREENS = [
-    PHONE, PHONE_LANDSCAPE, TABLET,
-    Viewport(1024, 768, 2, mobile=True),  # the tablet in landscape
+    PHONE, PHONE_LANDSCAPE, TABLET, TABLET_LANDSCAPE,
     Viewport(1920, 1080),                 # a projector: the form scaled up
     Viewport(1280, 800, 1.25),
     Viewport(800, 500),                   # a small desktop window: scaled down
@@ -77,15 +77,17 @@ class FitToScreen(unittest.TestCase):
                 self.assert_fits(browser, viewport)
 
     def test_a_rotation_fits_anew_and_keeps_the_figure(self):
-        with Browser("it", viewport=PHONE) as browser:
-            browser.open()
-            browser.perform(TRIANGLE)
-            for viewport in (PHONE_LANDSCAPE, PHONE, TABLET):
-                with self.subTest(viewport=viewport):
-                    browser.show_in(viewport)
-                    browser.wait_for_frames()
-                    self.assert_fits(browser, viewport)
-
+        # Each device keeps its ratio (Chromium's emulation, asked to change
+        # it, ends a hair off 2 and resamples its own screenshots).
+        for turns in ([PHONE, PHONE_LANDSCAPE, PHONE], [TABLET, TABLET_LANDSCAPE]):
+            with Browser("it", viewport=turns[0]) as browser:
+                browser.open()
+                browser.perform(TRIANGLE)
+                for viewport in turns[1:]:
+                    with self.subTest(viewport=viewport):
+                        browser.show_in(viewport)
+                        browser.wait_for_frames()
+                        self.assert_fits(browser, viewport)
 
 if __name__ == "__main__":
     unittest.main(verbosity=2)
