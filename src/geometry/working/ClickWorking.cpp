@@ -20,9 +20,7 @@ const LineCommandSpec* LineSpecOf(std::string_view button) {
 }
 
 std::string HeadingOf(const LineCommandSpec* line) {
-  if (line == nullptr) return "I punti e le distanze";
-  return "Retta per " + std::string(line->heading.substr(line->heading.find("P"), 5)) +
-         (line->perpendicular ? " e perpendicolare" : "");
+  return line == nullptr ? std::string(kPointsHeading) : LineHeading(*line);
 }
 
 Working OneLine(const LineCommandSpec* line, std::string text) {

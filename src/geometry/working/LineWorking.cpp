@@ -38,8 +38,7 @@ class LineWriter {
                   string(mark)) {}
 
   Working Write() {
-    working_.items.emplace_back(Heading{string("Retta per ") + Name(a_) + "-" + Name(b_) +
-                                        (spec_.perpendicular ? " e perpendicolare" : "")});
+    working_.items.emplace_back(Heading{LineHeading(spec_)});
     if (!SweepHasSteps(input_.fullScale)) {
       Say("Fondo scala negativo: il comando non traccia la retta e non calcola m e q, per questo l'etichetta "
           "mostra \"" + LabelEquation(MaybeNumber(), MaybeNumber()) + "\".");
@@ -184,6 +183,10 @@ class LineWriter {
 };
 
 }  // namespace
+
+std::string LineHeading(const LineCommandSpec& spec) {
+  return "Retta per " + Name(spec.first) + "-" + Name(spec.second) + (spec.perpendicular ? " e perpendicolare" : "");
+}
 
 Working LineWorking(const LineCommandSpec& spec, const CommandInput& input, std::string_view mark) {
   return LineWriter(spec, input, mark).Write();

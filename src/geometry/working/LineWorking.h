@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "geometry/CommandInput.h"
@@ -12,5 +13,8 @@ namespace pr::working {
 // equation, and for P1-P2 the perpendicular through (0; q). A vertical
 // pair, a horizontal P1-P2 line and a negative full scale are said in words.
 Working LineWorking(const LineCommandSpec& spec, const CommandInput& input, std::string_view mark);
+
+// Its heading: "Retta per P1-P2 e perpendicolare", "Retta per P2-P3".
+std::string LineHeading(const LineCommandSpec& spec);
 
 }  // namespace pr::working

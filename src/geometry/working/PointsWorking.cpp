@@ -220,7 +220,7 @@ class PointsWriter {
   std::array<Rational, 3> xs_;  // the coordinates exactly as typed
   std::array<Rational, 3> ys_;
   Notation notation_;
-  Working working_{{Heading{"I punti e le distanze"}}};
+  Working working_{{Heading{string(kPointsHeading)}}};
   string areaShown_;
   string sShown_;
 };

@@ -13,4 +13,6 @@ namespace pr::working {
 // Its numbers are those the labels show.
 Working PointsWorking(const CommandInput& input, std::string_view mark);
 
+inline constexpr std::string_view kPointsHeading = "I punti e le distanze";
+
 }  // namespace pr::working
