@@ -156,6 +156,11 @@ TEST(Working, LinesOfTheWorkedExamplesAndSpecialCases) {
        {"Retta per P1-P2 e perpendicolare",
         "Errore di run-time '6' (Overflow): il comando si è fermato a quel passo. La figura mostra ciò che aveva "
         "disegnato prima e le etichette che non aveva ancora scritto restano come prima."}},
+      {"numbers beyond the short ones in powers of ten",
+       "Command3",
+       {"0", "0", "9", "9", "1e100", "-2e-7", "10"},
+       {"m = (y3 − y1)/(x3 − x1) = (−2·10^−7 − 0)/(1·10^100 − 0) ≈ −0,00",
+        "y = m·x + q; nell'etichetta: Y = - 0,00 X 0"}},
       {"long decimals are written as read, the results in decimals",
        "Command2",
        {"0.1234567", "0", "1.5", "2.25", "0", "0", "10"},

@@ -23,6 +23,9 @@ CHROMEDRIVER = "/usr/bin/chromedriver"
 # The form's client area in CSS pixels (the layout at 15 twips per pixel), and
 # the plot's square at its top left (6400 twips), which no control covers.
 FORM_CSS = (974, 576)
+# The strip the page keeps below the form for its "Procedimento" button where
+# no margin holds it.
+BUTTON_STRIP = 20
 PLOT_CSS = 427
 # The window headless Chromium draws in; the page sees the viewport it is
 # given (Browser's `viewport`), whatever this is.
@@ -93,9 +96,9 @@ class Viewport:
         scale = min(self.width / FORM_CSS[0], self.height / FORM_CSS[1])
         free_right = (self.width - FORM_CSS[0] * scale) / 2
         free_below = (self.height - FORM_CSS[1] * scale) / 2
-        if (free_right >= 24 and self.height >= 132) or free_below >= 20:
+        if (free_right >= 24 and self.height >= 132) or free_below >= BUTTON_STRIP:
             return self.width, self.height
-        return self.width, self.height - 20
+        return self.width, self.height - BUTTON_STRIP
 
     def fit(self):
         """The form's scale that this viewport asks for: as large as it fits
@@ -111,11 +114,12 @@ class Viewport:
 
 class Browser:
     """One Chromium with its own empty profile, under `language` ("it" or
-    "en"), showing the page in `viewport` (by default exactly the form's size
-    at device pixel ratio `ratio`: the form at 100 %). Use it in a `with` block."""
+    "en"), showing the page in `viewport` (by default the form's size and the
+    strip below it for the "Procedimento" button, at device pixel ratio
+    `ratio`: the form at 100 %). Use it in a `with` block."""
 
     def __init__(self, language="it", ratio=1, performance_log=False, viewport=None):
-        self.viewport = viewport or Viewport(*FORM_CSS, ratio)
+        self.viewport = viewport or Viewport(FORM_CSS[0], FORM_CSS[1] + BUTTON_STRIP, ratio)
         self.profile = tempfile.mkdtemp(prefix="pr-web-profile-")
         options = webdriver.ChromeOptions()
         options.binary_location = CHROMIUM

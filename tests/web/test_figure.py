@@ -39,12 +39,14 @@ def wait_for_file(path, seconds=10):
 
 def figure_box(pgm):
     """(left, width, height) of the figure on a printed page rendered as a binary
-    PGM: the rows inked over a quarter of the page's width (the figure's grey
-    plane; no text line is that wide), and across the middle of them."""
+    PGM: the first unbroken run of rows inked over a quarter of the page's
+    width (the figure's grey plane; the title is narrower, and the working's
+    long lines below it come after a gap), and across the middle of them."""
     width, height, body = re.match(rb"P5\s+(\d+)\s+(\d+)\s+\d+\s(.*)", pgm, re.S).groups()
     width, height = int(width), int(height)
     white = body.translate(bytes([0] * 255 + [1]))
     rows = [y for y in range(height) if white[y * width:(y + 1) * width].count(0) > width // 4]
+    rows = [y for i, y in enumerate(rows) if y - i == rows[0]]
     middle = white[rows[len(rows) // 2] * width:(rows[len(rows) // 2] + 1) * width]
     return middle.index(0), middle.rindex(0) - middle.index(0) + 1, rows[-1] - rows[0] + 1
 
