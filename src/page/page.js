@@ -214,7 +214,7 @@
       this.canvas.getContext('2d').putImageData(new ImageData(bytes, width, height), 0, 0);
     }
 
-    // The form as large as the screen: it fills the visible viewport as far
+    // The form as large as the screen: it fills the viewport as far
     // as its proportions allow, up or down, centred on the background. The
     // raster is made for the device pixels the scaled canvas covers (form
     // scale x device pixel ratio), so it stays one pixel to one device pixel.
@@ -224,7 +224,7 @@
     }
 
     fitScale() {
-      const { width, height } = visibleViewport();
+      const { width, height } = viewportSize();
       const scale = Math.min(width / this.layout.width, height / this.layout.height);
       return scale > 0 && Number.isFinite(scale) ? scale : 1;
     }
@@ -233,7 +233,7 @@
     // the canvas's pixels fall on the screen's.
     fit() {
       this.scale = this.fitScale();
-      const { width, height } = visibleViewport();
+      const { width, height } = viewportSize();
       const onDevicePixel = (css) => Math.max(0, Math.floor(css * window.devicePixelRatio) / window.devicePixelRatio);
       const { style } = this.form;
       style.left = `${onDevicePixel((width - this.layout.width * this.scale) / 2)}px`;
@@ -274,7 +274,7 @@
   // screen. Its size, unlike the visual viewport's, stays as it is under a
   // pinch zoom and when the on-screen keyboard opens, so typing into a box
   // does not shrink the form; the browser pans to the box instead.
-  function visibleViewport() {
+  function viewportSize() {
     const page = document.documentElement;
     return { width: page.clientWidth, height: page.clientHeight };
   }
