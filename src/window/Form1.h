@@ -83,6 +83,7 @@ class Form1 final : public QWidget, public Form {
   std::vector<FormControl> controls_;
   std::unique_ptr<FigureActions> figureActions_;
   FormPlacement placement_;
+  double placedDpi_ = 0.0;  // the logical DPI the controls were placed for
   bool shown_ = false;
 };
 

@@ -45,8 +45,9 @@ class LastCommand::ReplayForm final : public Form {
   ReplayForm(Form& form, const std::vector<ReadBox>& inputs) : form_(form), inputs_(inputs) {}
 
   std::string Text(std::string_view name, int index) const override {
-    const auto read = std::ranges::find_if(
-        inputs_, [&](const ReadBox& box) { return box.name == name && box.index == index; });
+    // Not std::ranges: the browser build's library lacks it.
+    const auto read = std::find_if(inputs_.begin(), inputs_.end(),
+                                   [&](const ReadBox& box) { return box.name == name && box.index == index; });
     return read == inputs_.end() ? std::string() : read->text;
   }
   void SetCaption(std::string_view, std::string_view) override {}
