@@ -24,10 +24,10 @@ class FigureActions;
 // the rest of the window in the form's background; the raster is made for
 // the device pixels the scaled form covers.
 // The plane is drawn anew only when the surface was filled with the
-// background colour: when the window is first shown, when a resize adds
-// area, after a change of scale, and through Uncover; each time the last
-// command's figure is drawn again over it (LastCommand), so a figure is
-// never lost to a repaint.
+// background colour: when the window is first shown, after a change of
+// scale, device pixel ratio or screen, and through Uncover; each time the
+// last command's figure is drawn again over it (LastCommand), so a figure
+// is never lost to a repaint.
 class Form1 final : public QWidget, public Form {
  public:
   explicit Form1(ErrorReporter& reporter, QWidget* parent = nullptr);
