@@ -7,6 +7,8 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPushButton>
+#include <QRegion>
+#include <QScreen>
 #include <cmath>
 #include <stdexcept>
 
@@ -17,6 +19,8 @@
 #include "window/CaptionLabel.h"
 #include "window/FigureActions.h"
 #include "window/FormFont.h"
+#include "window/FormLook.h"
+#include "window/WindowKeys.h"
 #include "window/QtColour.h"
 #include "window/QtText.h"
 #include "window/Twips.h"
@@ -44,20 +48,20 @@ Form1::Form1(ErrorReporter& reporter, QWidget* parent)
     : QWidget(parent), reporter_(std::make_unique<ShowingReporter>(*this, reporter)) {
   setWindowTitle(FromView(layout::kProgramTitle));
   setFont(FormFont(layout::kFormFontPoints));
-  QPalette own = palette();
-  own.setColor(QPalette::Window, ToQColor(kFormBackground));
-  setPalette(own);
+  setPalette(FormPalette());
   // The surface covers the whole client area; nothing else paints under it.
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAutoFillBackground(false);
 
-  const double dpi = logicalDpiX();
-  resize(PixelsCovering(layout::kLayoutWidth, dpi), PixelsCovering(layout::kLayoutHeight, dpi));
-  surface_ = std::make_unique<RasterSurface>(DeviceWidth(), DeviceHeight(), CurrentTwipsPerPixel(),
-                                             kFormBackground, DotSizeFor(devicePixelRatioF()));
+  resize(BaseSize());
+  placement_ = PlaceForm(size(), BaseSize());
+  surface_ = std::make_unique<RasterSurface>(0, 0, TwipsPerPixel(logicalDpiX(), 1.0), kFormBackground);
+  FollowScale();
 
-  controls_ = BuildControls(*this, dpi);
+  placedDpi_ = logicalDpiX();
+  controls_ = BuildControls(*this, placedDpi_);
   ConnectClickHandlers();
+  AddWindowKeys(*this);
   figureActions_ = std::make_unique<FigureActions>(*this, [this] { return CurrentFigure(); });
   // The focusable control with the lowest tab index.
   Control("Command1")->setFocus();
@@ -104,50 +108,95 @@ void Form1::Uncover(const PixelRect& rect) {
   RedrawPlane();
 }
 
-int Form1::DeviceWidth() const { return static_cast<int>(std::ceil(width() * devicePixelRatioF())); }
-int Form1::DeviceHeight() const { return static_cast<int>(std::ceil(height() * devicePixelRatioF())); }
+QSize Form1::BaseSize() const {
+  const double dpi = logicalDpiX();
+  return {PixelsCovering(layout::kLayoutWidth, dpi), PixelsCovering(layout::kLayoutHeight, dpi)};
+}
 
-double Form1::CurrentTwipsPerPixel() const { return TwipsPerPixel(logicalDpiX(), devicePixelRatioF()); }
+// The form follows the window: scaled to fit and centred. Controls and
+// fonts are placed anew only when the scale or the place changed.
+void Form1::FollowWindow() {
+  const double dpi = logicalDpiX();
+  const FormPlacement placement = PlaceForm(size(), BaseSize());
+  const bool rescaled = placement.scale != placement_.scale || dpi != placedDpi_;
+  if (rescaled) setFont(FormFont(layout::kFormFontPoints * placement.scale));
+  if (rescaled || placement.origin != placement_.origin) {
+    PlaceControls(controls_, dpi, placement.scale, placement.origin);
+    update();
+  }
+  placement_ = placement;
+  placedDpi_ = dpi;
+  FollowScale();
+}
 
-// A new screen or device pixel ratio changes the twips per pixel: the old
-// pixels mean nothing any more, so the whole surface is filled and painted.
+// A new scale, screen or device pixel ratio changes the twips per pixel:
+// the old pixels mean nothing any more, so the raster is made anew for the
+// device pixels the form covers, and the plane and the last command's
+// figure are drawn on it again.
 bool Form1::FollowScale() {
-  const double twipsPerPixel = CurrentTwipsPerPixel();
-  if (twipsPerPixel == surface_->TwipsPerPixel()) return false;
-  surface_->Rescale(DeviceWidth(), DeviceHeight(), twipsPerPixel, DotSizeFor(devicePixelRatioF()));
+  const double ratio = devicePixelRatioF();
+  const int width = static_cast<int>(std::ceil(placement_.size.width() * ratio));
+  const int height = static_cast<int>(std::ceil(placement_.size.height() * ratio));
+  const double twipsPerPixel = TwipsPerPixel(logicalDpiX() * placement_.scale, ratio);
+  const int dotSize = DotSizeFor(placement_.scale * ratio);
+  if (twipsPerPixel == surface_->TwipsPerPixel() && dotSize == surface_->DotSize() &&
+      width == surface_->Width() && height == surface_->Height()) {
+    return false;
+  }
+  surface_->Rescale(width, height, twipsPerPixel, dotSize);
   if (shown_) RedrawPlane();
   return true;
+}
+
+void Form1::ZoomTo(double scale) {
+  if (isFullScreen() || isMaximized()) showNormal();
+  const QSize base = BaseSize();
+  QSize wanted(static_cast<int>(std::lround(base.width() * scale)),
+               static_cast<int>(std::lround(base.height() * scale)));
+  if (screen() != nullptr) wanted = wanted.boundedTo(screen()->availableGeometry().size());
+  resize(wanted);
+}
+
+void Form1::SetFullScreen(bool fullScreen) {
+  if (fullScreen == isFullScreen()) return;
+  if (fullScreen) {
+    showFullScreen();
+  } else {
+    showNormal();
+  }
 }
 
 void Form1::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (shown_) return;  // restored, not first shown: the surface still holds everything
   shown_ = true;
-  FollowScale();
+  FollowWindow();
   RedrawPlane();
 }
 
 void Form1::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  if (FollowScale()) return;
-  std::vector<PixelRect> added = surface_->Resize(DeviceWidth(), DeviceHeight());
-  if (shown_ && !added.empty()) RedrawPlane();
+  FollowWindow();
 }
 
 void Form1::paintEvent(QPaintEvent*) {
-  FollowScale();
+  FollowWindow();  // the window may have moved to a screen of another DPI or ratio
   // Wraps the surface's own pixels: no copy is made to show them.
   QImage image(reinterpret_cast<uchar*>(surface_->Data()), surface_->Width(), surface_->Height(),
                surface_->BytesPerLine(), QImage::Format_RGB32);
   image.setDevicePixelRatio(devicePixelRatioF());
   QPainter painter(this);
-  painter.drawImage(QPoint(0, 0), image);
+  // Around the form, the form's background.
+  const QRect form(placement_.origin, placement_.size);
+  const QRegion around = QRegion(rect()).subtracted(QRegion(form));
+  for (const QRect& part : around) painter.fillRect(part, ToQColor(kFormBackground));
+  painter.drawImage(placement_.origin, image);
 }
 
 // The figure's menu opens on the plot square only; elsewhere a right-click
 // does what it always did.
 void Form1::contextMenuEvent(QContextMenuEvent* event) {
-  const QPointF device = QPointF(event->pos()) * devicePixelRatioF();
+  const QPointF device = QPointF(event->pos() - placement_.origin) * devicePixelRatioF();
   const PixelRect square = figure::FigurePixels(*surface_);
   if (event->reason() != QContextMenuEvent::Mouse ||
       !square.Contains(static_cast<int>(device.x()), static_cast<int>(device.y()))) {

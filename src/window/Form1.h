@@ -12,6 +12,7 @@
 #include "core/surface/RasterSurface.h"
 #include "window/FigureExport.h"
 #include "window/FormControls.h"
+#include "window/FormScale.h"
 
 namespace pr::window {
 
@@ -19,11 +20,14 @@ class FigureActions;
 
 // The program's one window. It keeps the drawing surface itself, a raster
 // under its 42 controls; the toolkit's paint events only show that raster.
+// The whole form scales with the window, keeping its proportions, centred,
+// the rest of the window in the form's background; the raster is made for
+// the device pixels the scaled form covers.
 // The plane is drawn anew only when the surface was filled with the
-// background colour: when the window is first shown, when a resize adds
-// area, after a change of scale, and through Uncover; each time the last
-// command's figure is drawn again over it (LastCommand), so a figure is
-// never lost to a repaint.
+// background colour: when the window is first shown, after a change of
+// scale, device pixel ratio or screen, and through Uncover; each time the
+// last command's figure is drawn again over it (LastCommand), so a figure
+// is never lost to a repaint.
 class Form1 final : public QWidget, public Form {
  public:
   explicit Form1(ErrorReporter& reporter, QWidget* parent = nullptr);
@@ -41,6 +45,13 @@ class Form1 final : public QWidget, public Form {
   void Uncover(const PixelRect& rect);
 
   const RasterSurface& Raster() const { return *surface_; }
+  // The form's scale (1 at 100 %) and where its top-left corner stands.
+  double Scale() const { return placement_.scale; }
+  QPoint FormOrigin() const { return placement_.origin; }
+  // Sizes the window so the form stands at `scale` (within the screen),
+  // leaving full screen or maximised first.
+  void ZoomTo(double scale);
+  void SetFullScreen(bool fullScreen);
   // A control by name and index, for tests and the accessibility check.
   QWidget* Control(std::string_view name, int index = kNoIndex) const;
   const std::vector<FormControl>& Controls() const { return controls_; }
@@ -58,9 +69,8 @@ class Form1 final : public QWidget, public Form {
  private:
   class ShowingReporter;
 
-  int DeviceWidth() const;
-  int DeviceHeight() const;
-  double CurrentTwipsPerPixel() const;
+  QSize BaseSize() const;
+  void FollowWindow();
   bool FollowScale();
   // The plane drawn anew with the last command's figure over it.
   void RedrawPlane();
@@ -72,6 +82,8 @@ class Form1 final : public QWidget, public Form {
   LastCommand last_;
   std::vector<FormControl> controls_;
   std::unique_ptr<FigureActions> figureActions_;
+  FormPlacement placement_;
+  double placedDpi_ = 0.0;  // the logical DPI the controls were placed for
   bool shown_ = false;
 };
 
