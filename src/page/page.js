@@ -224,7 +224,7 @@
       this.canvas.getContext('2d').putImageData(new ImageData(bytes, width, height), 0, 0);
     }
 
-    // The form as large as the screen: it fills the visible viewport as far
+    // The form as large as the screen: it fills the viewport as far
     // as its proportions allow, up or down, centred on the background. The
     // raster is made for the device pixels the scaled canvas covers (form
     // scale x device pixel ratio), so it stays one pixel to one device pixel.
@@ -235,7 +235,7 @@
 
     // The viewport less the room kept free beside the form.
     room() {
-      const view = visibleViewport();
+      const view = viewportSize();
       const kept = this.reserve(view);
       return { width: view.width - kept.right, height: view.height - kept.bottom };
     }
@@ -291,7 +291,7 @@
   // screen. Its size, unlike the visual viewport's, stays as it is under a
   // pinch zoom and when the on-screen keyboard opens, so typing into a box
   // does not shrink the form; the browser pans to the box instead.
-  function visibleViewport() {
+  function viewportSize() {
     const page = document.documentElement;
     return { width: page.clientWidth, height: page.clientHeight };
   }

@@ -65,7 +65,8 @@ Form1::Form1(ErrorReporter& reporter, QWidget* parent)
   surface_ = std::make_unique<RasterSurface>(0, 0, TwipsPerPixel(logicalDpiX(), 1.0), kFormBackground);
   FollowScale();
 
-  controls_ = BuildControls(*this, logicalDpiX());
+  placedDpi_ = logicalDpiX();
+  controls_ = BuildControls(*this, placedDpi_);
   ConnectClickHandlers();
   AddWindowKeys(*this);
   figureActions_ = std::make_unique<FigureActions>(*this, [this] { return CurrentFigure(); });
@@ -127,14 +128,17 @@ QSize Form1::BaseSize() const {
 // The form follows the window: scaled to fit and centred. Controls and
 // fonts are placed anew only when the scale or the place changed.
 void Form1::FollowWindow() {
+  const double dpi = logicalDpiX();
   const FormPlacement placement = PlaceForm(size(), BaseSize());
-  if (placement.scale != placement_.scale) setFont(FormFont(layout::kFormFontPoints * placement.scale));
-  if (placement.scale != placement_.scale || placement.origin != placement_.origin) {
-    PlaceControls(controls_, logicalDpiX(), placement.scale, placement.origin);
+  const bool rescaled = placement.scale != placement_.scale || dpi != placedDpi_;
+  if (rescaled) setFont(FormFont(layout::kFormFontPoints * placement.scale));
+  if (rescaled || placement.origin != placement_.origin) {
+    PlaceControls(controls_, dpi, placement.scale, placement.origin);
+    update();
   }
   placement_ = placement;
+  placedDpi_ = dpi;
   FollowScale();
-  update();
 }
 
 // A new scale, screen or device pixel ratio changes the twips per pixel:
@@ -188,7 +192,7 @@ void Form1::resizeEvent(QResizeEvent* event) {
 }
 
 void Form1::paintEvent(QPaintEvent*) {
-  FollowScale();  // the window may have moved to a screen of another ratio
+  FollowWindow();  // the window may have moved to a screen of another DPI or ratio
   // Wraps the surface's own pixels: no copy is made to show them.
   QImage image(reinterpret_cast<uchar*>(surface_->Data()), surface_->Width(), surface_->Height(),
                surface_->BytesPerLine(), QImage::Format_RGB32);

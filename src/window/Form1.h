@@ -27,10 +27,10 @@ class WorkingWindow;
 // the rest of the window in the form's background; the raster is made for
 // the device pixels the scaled form covers.
 // The plane is drawn anew only when the surface was filled with the
-// background colour: when the window is first shown, when a resize adds
-// area, after a change of scale, and through Uncover; each time the last
-// command's figure is drawn again over it (LastCommand), so a figure is
-// never lost to a repaint.
+// background colour: when the window is first shown, after a change of
+// scale, device pixel ratio or screen, and through Uncover; each time the
+// last command's figure is drawn again over it (LastCommand), so a figure
+// is never lost to a repaint.
 class Form1 final : public QWidget, public Form {
  public:
   explicit Form1(ErrorReporter& reporter, QWidget* parent = nullptr);
@@ -90,6 +90,7 @@ class Form1 final : public QWidget, public Form {
   std::vector<FormControl> controls_;
   std::unique_ptr<FigureActions> figureActions_;
   FormPlacement placement_;
+  double placedDpi_ = 0.0;  // the logical DPI the controls were placed for
   working::Working working_;
   WorkingWindow* workingWindow_ = nullptr;  // owned by this window, as its child
   bool shown_ = false;

@@ -26,9 +26,10 @@ void SetForeColour(QWidget& widget, QPalette::ColorRole role, const ControlRow& 
 }
 
 // Controls in the form font inherit it from the form; the others get their
-// own size of the same face, scaled with the form.
+// own size of the same face, scaled with the form. A shape shows no text.
 void SetFont(QWidget& widget, const ControlRow& row, double scale = 1.0) {
-  if (row.fontPoints != layout::kFormFontPoints) widget.setFont(FormFont(row.fontPoints * scale));
+  if (row.kind == ControlKind::Shape || row.fontPoints == layout::kFormFontPoints) return;
+  widget.setFont(FormFont(row.fontPoints * scale));
 }
 
 QWidget* CreateLabel(const ControlRow& row, QWidget& form, double dpi) {

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QAction>
+#include <QScreen>
 #include <QApplication>
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -206,6 +208,47 @@ TEST_F(Form1Test, TheFormScalesWithTheWindowKeepingItsProportions) {
     EXPECT_DOUBLE_EQ(form.Raster().TwipsPerPixel(), 15.0 / c.scale);
     EXPECT_EQ(form.Raster().DotSize(), DotSizeFor(c.scale));
   }
+}
+
+// The window's keys as a person presses them: the action bound to each.
+void PressKeys(Form1& form, const QKeySequence& keys) {
+  for (QAction* action : form.actions()) {
+    if (action->shortcuts().contains(keys)) return action->trigger();
+  }
+  ADD_FAILURE() << "no action for " << keys.toString().toStdString();
+}
+
+TEST_F(Form1Test, ZoomKeysStepTheScaleAndF11FillsTheScreen) {
+  // The window never grows past the screen (800 x 600 on the offscreen
+  // platform, where 100 % does not fit): there the form fits the screen.
+  const QSize available = form.screen()->availableGeometry().size();
+  const double fits = std::min(available.width() / 974.0, available.height() / 576.0);
+  struct Step {
+    QKeySequence keys;
+    double scale;
+  };
+  const Step steps[] = {
+      {QKeySequence(Qt::CTRL | Qt::Key_0), 1.0},      {QKeySequence(Qt::CTRL | Qt::Key_Minus), 0.8},
+      {QKeySequence(Qt::CTRL | Qt::Key_Minus), 0.75}, {QKeySequence(Qt::CTRL | Qt::Key_Minus), 0.67},
+      {QKeySequence(Qt::CTRL | Qt::Key_Plus), 0.75},  {QKeySequence(Qt::CTRL | Qt::Key_Equal), 0.8},
+      {QKeySequence(Qt::CTRL | Qt::Key_Plus), 0.9},
+  };
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.keys.toString().toStdString());
+    PressKeys(form, step.keys);
+    QApplication::processEvents();
+    EXPECT_NEAR(form.Scale(), std::min(step.scale, fits), 0.002);
+  }
+  const QSize screen = form.screen()->geometry().size();
+  PressKeys(form, QKeySequence(Qt::Key_F11));
+  QApplication::processEvents();
+  EXPECT_TRUE(form.isFullScreen());
+  EXPECT_EQ(form.size(), screen);
+  EXPECT_DOUBLE_EQ(form.Scale(), std::min(screen.width() / 974.0, screen.height() / 576.0));
+  PressKeys(form, QKeySequence(Qt::Key_Escape));
+  QApplication::processEvents();
+  EXPECT_FALSE(form.isFullScreen());
+  EXPECT_NEAR(form.Scale(), std::min(0.9, fits), 0.002);
 }
 
 // After a change of scale the plot holds the last command's figure, exactly

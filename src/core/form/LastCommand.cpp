@@ -45,7 +45,7 @@ class LastCommand::ReplayForm final : public Form {
   ReplayForm(Form& form, const std::vector<ReadBox>& inputs) : form_(form), inputs_(inputs) {}
 
   std::string Text(std::string_view name, int index) const override {
-    // std::find_if, not std::ranges: the browser build's library has no ranges algorithms.
+    // Not std::ranges: the browser build's library lacks it.
     const auto read = std::find_if(inputs_.begin(), inputs_.end(),
                                    [&](const ReadBox& box) { return box.name == name && box.index == index; });
     return read == inputs_.end() ? std::string() : read->text;
