@@ -86,6 +86,9 @@ class FigureOutOfThePage(unittest.TestCase):
         self.assertAlmostEqual(side[1], PRINTED_SIDE, delta=2)
         self.assertIn("Punti e rette", text)
         self.assertIn(" ".join(equation), " ".join(text.split()))
+        # The working follows the results, under its heading.
+        self.assertIn("Procedimento\nRetta per P1-P2 e perpendicolare", text)
+        self.assertIn("nell'etichetta: Y = " + " ".join(equation), " ".join(text.split()))
 
 
 if __name__ == "__main__":
