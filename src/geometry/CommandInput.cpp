@@ -4,24 +4,26 @@
 
 #include "core/form/Form.h"
 #include "core/form/FormLayout.h"
+#include "core/numbers/ExactDecimal.h"
 #include "core/numbers/Val.h"
 
 namespace pr {
 
 CommandInput ReadCommandInput(const Form& form) {
-  std::array<double, layout::kInputBoxes.size()> values{};
-  for (std::size_t i = 0; i < values.size(); ++i) {
-    const ControlId& box = layout::kInputBoxes[i];
-    values[i] = Val(form.Text(box.name, box.index));
-  }
+  using layout::kInputBoxes;
+  // The coordinates, exactly and as doubles; the full scale only serves the
+  // drawing.
+  std::array<ExactReading, kInputBoxes.size() - 1> c;
+  for (std::size_t i = 0; i < c.size(); ++i) c[i] = ValExactly(form.Text(kInputBoxes[i].name, kInputBoxes[i].index));
+  const ControlId& fullScale = kInputBoxes.back();
   return CommandInput{
-      .p1 = {values[0], values[1]},
-      .p2 = {values[2], values[3]},
-      .p3 = {values[4], values[5]},
-      .fullScale = values[6],
-      .exact1 = {Rational(values[0]), Rational(values[1])},
-      .exact2 = {Rational(values[2]), Rational(values[3])},
-      .exact3 = {Rational(values[4]), Rational(values[5])},
+      .p1 = {c[0].value, c[1].value},
+      .p2 = {c[2].value, c[3].value},
+      .p3 = {c[4].value, c[5].value},
+      .fullScale = Val(form.Text(fullScale.name, fullScale.index)),
+      .exact1 = {std::move(c[0].exact), std::move(c[1].exact)},
+      .exact2 = {std::move(c[2].exact), std::move(c[3].exact)},
+      .exact3 = {std::move(c[4].exact), std::move(c[5].exact)},
   };
 }
 

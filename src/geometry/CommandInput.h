@@ -1,16 +1,17 @@
 #pragma once
 
-#include "core/numbers/Rational.h"
+#include "core/numbers/ExactDecimal.h"
 #include "plot/WorldToPlot.h"
 
 namespace pr {
 class Form;
 
 // A point's coordinates exactly as typed: the decimal value of the digits
-// Val read, beside the doubles that serve the drawing.
+// Val read, beside the doubles that serve the drawing. Every number the
+// commands show is computed from these (x.ToRational() gives a fraction).
 struct ExactPoint {
-  Rational x;
-  Rational y;
+  ExactDecimal x;
+  ExactDecimal y;
 };
 
 // The three points and the full scale as one command reads them.
@@ -28,8 +29,8 @@ struct CommandInput {
 };
 
 // Reads the seven boxes with Val, in this order: Text1(0), Text2(0),
-// Text1(1), Text2(1), Text1(2), Text2(2), Text4. Raises Overflow for a
-// number too large for a double.
+// Text1(1), Text2(1), Text1(2), Text2(2), Text4, each coordinate also
+// exactly (ValExactly). Raises Overflow for a number too large for a double.
 CommandInput ReadCommandInput(const Form& form);
 
 // The only check on the input: a full scale equal to 0 ends the command

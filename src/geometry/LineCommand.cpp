@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "core/form/Form.h"
-#include "core/numbers/CheckedMath.h"
 #include "core/numbers/Format.h"
 #include "geometry/CoefficientText.h"
 #include "geometry/CommandInput.h"
+#include "geometry/ExactGeometry.h"
 #include "geometry/sweep/LineSweep.h"
 #include "geometry/PointMarkers.h"
 #include "geometry/sweep/TracedLine.h"
@@ -38,12 +38,6 @@ namespace {
 
 constexpr Colour kPerpendicularColour = colours::kRed;
 
-struct SlopeIntercept {
-  double slope;
-  double intercept;
-};
-
-
 void ClearLabels(Form& form, const LineCommandSpec& spec) {
   for (std::string_view label : spec.clearedLabels) form.SetCaption(label, "");
 }
@@ -56,19 +50,20 @@ void ClearSurfaceAndLabels(Form& form, const LineCommandSpec& spec) {
 
 // The perpendicular through (0; q). A horizontal line has no finite -1/m:
 // its perpendicular there is the y axis itself.
-TracedLine PerpendicularOf(const SlopeIntercept& line) {
-  if (line.slope == 0) return {.kind = TracedLine::Kind::VerticalAxis, .colour = kPerpendicularColour};
+TracedLine PerpendicularOf(const ExactLine& line, double intercept) {
+  if (line.IsHorizontal()) return {.kind = TracedLine::Kind::VerticalAxis, .colour = kPerpendicularColour};
   return {.kind = TracedLine::Kind::Sloped,
-          .slope = checked::Div(-1.0, line.slope),
-          .intercept = line.intercept,
+          .slope = line.PerpendicularSlope(),
+          .intercept = intercept,
           .colour = kPerpendicularColour};
 }
 
-std::vector<TracedLine> LinesToTrace(const LineCommandSpec& spec, const SlopeIntercept& line) {
+std::vector<TracedLine> LinesToTrace(const LineCommandSpec& spec, const ExactLine& line, double slope,
+                                     double intercept) {
   std::vector<TracedLine> lines{
-      {.kind = TracedLine::Kind::Sloped, .slope = line.slope, .intercept = line.intercept, .colour = spec.dotColour}};
+      {.kind = TracedLine::Kind::Sloped, .slope = slope, .intercept = intercept, .colour = spec.dotColour}};
   // Listed after the line, so where both dots meet the red one shows.
-  if (spec.perpendicular) lines.push_back(PerpendicularOf(line));
+  if (spec.perpendicular) lines.push_back(PerpendicularOf(line, intercept));
   return lines;
 }
 
@@ -77,12 +72,12 @@ std::string InterceptText(const LineCommandSpec& spec, const MaybeNumber& q, std
   return CoefficientText(q, mark);
 }
 
+}  // namespace
+
 std::string EquationText(const LineCommandSpec& spec, const MaybeNumber& m, const MaybeNumber& q,
                          std::string_view mark) {
   return std::string(spec.heading) + "Y = " + CoefficientText(m, mark) + " X " + InterceptText(spec, q, mark);
 }
-
-}  // namespace
 
 void RunLineCommand(Form& form, const LineCommandSpec& spec) {
   Surface& surface = form.Canvas();
@@ -96,18 +91,17 @@ void RunLineCommand(Form& form, const LineCommandSpec& spec) {
   MaybeNumber m;
   MaybeNumber q;
   if (SweepHasSteps(input.fullScale)) {
-    const Point a = input.PointAt(spec.first);
-    const Point b = input.PointAt(spec.second);
-    const double dx = checked::Sub(b.x, a.x);
+    const ExactLine line(input.ExactAt(spec.first), input.ExactAt(spec.second));
     // A vertical pair has no y = m·x + q: the command ends quietly and its
     // label keeps what it showed.
-    if (dx == 0) return;
-    const double slope = checked::Div(checked::Sub(b.y, a.y), dx);
-    const SlopeIntercept line{slope, checked::Sub(a.y, checked::Mul(slope, a.x))};
-    m = line.slope;
-    q = line.intercept;
-    const std::vector<TracedLine> lines = LinesToTrace(spec, line);
-    SweepLines(surface, input.fullScale, lines);
+    if (line.IsVertical()) return;
+    // The equation and the drawing use the same doubles, each the exact
+    // value rounded once, so the line crosses the y axis where q says.
+    const double slope = line.Slope();
+    const double intercept = line.Intercept();
+    m = slope;
+    q = intercept;
+    SweepLines(surface, input.fullScale, LinesToTrace(spec, line, slope, intercept));
   }
   form.SetCaption(spec.equationLabel, EquationText(spec, m, q, form.DecimalMark()));
 }

@@ -32,4 +32,9 @@ const LineCommandSpec& LineCommandOf(std::string_view button);
 // Clearing, background, input, guard, markers, sweep and the equation text.
 void RunLineCommand(Form& form, const LineCommandSpec& spec);
 
+// The equation label's text: heading, "Y = ", the slope's text, " X ", the
+// intercept's text (" Retta su P1-P2      Y = + 2.00 X + 1.00").
+std::string EquationText(const LineCommandSpec& spec, const MaybeNumber& m, const MaybeNumber& q,
+                         std::string_view mark);
+
 }  // namespace pr

@@ -4,11 +4,10 @@
 #include <string_view>
 
 #include "core/form/Form.h"
-#include "core/numbers/CheckedMath.h"
 #include "core/numbers/Format.h"
 #include "core/surface/Colour.h"
 #include "geometry/CommandInput.h"
-#include "geometry/OnOneLine.h"
+#include "geometry/ExactGeometry.h"
 #include "geometry/PointMarkers.h"
 #include "plot/DrawPlotBackground.h"
 
@@ -47,20 +46,6 @@ void DrawTriangle(Surface& surface, const CommandInput& input) {
 
 }  // namespace
 
-double Distance(Point a, Point b) {
-  const double dx = checked::Sub(a.x, b.x);
-  const double dy = checked::Sub(a.y, b.y);
-  return checked::Sqr(checked::Add(checked::Mul(dx, dx), checked::Mul(dy, dy)));
-}
-
-double HeronArea(double d12, double d13, double d23) {
-  const double s = checked::Div(checked::Add(checked::Add(d12, d13), d23), 2.0);
-  const double product = checked::Mul(
-      checked::Mul(checked::Mul(s, checked::Sub(s, d12)), checked::Sub(s, d13)), checked::Sub(s, d23));
-  if (product < 0.0) return 0.0;
-  return checked::Sqr(product);
-}
-
 void RunPointsCommand(Form& form) {
   Surface& surface = form.Canvas();
   form.SetCaption("Label11", "");
@@ -71,14 +56,14 @@ void RunPointsCommand(Form& form) {
 
   DrawPointMarkers(surface, input);
   const std::string mark = form.DecimalMark();
-  std::array<double, kDistances.size()> sides{};
-  for (std::size_t i = 0; i < kDistances.size(); ++i) {
-    const DistanceRow& row = kDistances[i];
-    sides[i] = Distance(input.PointAt(row.points.from), input.PointAt(row.points.to));
-    form.SetCaption(row.label, Format(sides[i], kDistancePattern, mark));
+  // Each label is written as soon as its number is known: an overflow
+  // further on leaves it standing.
+  for (const DistanceRow& row : kDistances) {
+    const double side = ExactDistance(input.ExactAt(row.points.from), input.ExactAt(row.points.to));
+    form.SetCaption(row.label, Format(side, kDistancePattern, mark));
   }
   DrawTriangle(surface, input);
-  const double area = OnOneLine(input.p1, input.p2, input.p3) ? 0.0 : HeronArea(sides[0], sides[1], sides[2]);
+  const double area = ExactArea(input.exact1, input.exact2, input.exact3);
   form.SetCaption("Label17", Format(area, kAreaPattern, mark));
 }
 

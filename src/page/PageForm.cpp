@@ -4,11 +4,10 @@
 #include <cmath>
 #include <stdexcept>
 
-#include "core/form/EventDispatch.h"
 #include "core/form/FormLayout.h"
 #include "core/form/Twips.h"
-#include "core/surface/ClipScope.h"
 #include "geometry/Commands.h"
+#include "geometry/working/ClickWorking.h"
 #include "plot/FormPaint.h"
 
 namespace pr::page {
@@ -40,7 +39,7 @@ PageForm::PageForm(double devicePixelRatio, std::string decimalMark)
       decimalMark_(std::move(decimalMark)),
       surface_(std::make_unique<RasterSurface>(DevicePixels(kPageWidthCss, ratio_),
                                                DevicePixels(kPageHeightCss, ratio_), TwipsPerPixel(kStandardDpi, ratio_),
-                                               kPageBackground)) {
+                                               kPageBackground, DotSizeFor(ratio_))) {
   for (const layout::ControlRow& row : layout::Controls()) values_.emplace_back(row.caption);
 }
 
@@ -69,19 +68,14 @@ std::string PageForm::Caption(std::string_view name, int index) const {
   return values_[RowOf(name, index, layout::ControlKind::Label)];
 }
 
-void PageForm::PaintAll() {
-  KeepingReporter reporter;
-  // Paint reaches the whole surface, as when the window is first shown.
-  const ClipScope clip(*surface_, {{0, 0, surface_->Width(), surface_->Height()}});
-  Dispatch([this] { Form_Paint(*this); }, reporter);
-}
+void PageForm::PaintAll() { RedrawFigure(*this, Form_Paint, last_); }
 
 bool PageForm::SetDevicePixelRatio(double devicePixelRatio) {
   const double ratio = UsableRatio(devicePixelRatio);
   if (ratio == ratio_) return false;
   ratio_ = ratio;
   surface_->Rescale(DevicePixels(kPageWidthCss, ratio_), DevicePixels(kPageHeightCss, ratio_),
-                    TwipsPerPixel(kStandardDpi, ratio_));
+                    TwipsPerPixel(kStandardDpi, ratio_), DotSizeFor(ratio_));
   PaintAll();
   return true;
 }
@@ -90,7 +84,9 @@ std::string PageForm::Click(std::string_view button) {
   for (const ClickHandler& click : kClickHandlers) {
     if (click.button != button) continue;
     KeepingReporter reporter;
-    Dispatch([this, handler = click.handler] { handler(*this); }, reporter);
+    last_.Run(click.handler, *this, reporter);
+    // From the boxes the command has just read: true of the last command.
+    working_ = working::WorkingOfClick(button, *this, reporter.report);
     return reporter.report;
   }
   throw std::out_of_range("Form1 has no button " + std::string(button));

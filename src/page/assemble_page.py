@@ -26,8 +26,8 @@ def script_text(path):
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__)
-    for name in ("template", "css", "figure-css", "page-js", "figure-js", "png-chunks-js", "module-js", "wasm", "font",
-                 "output"):
+    for name in ("template", "css", "figure-css", "working-css", "page-js", "figure-js", "working-js", "png-chunks-js",
+                 "module-js", "wasm", "font", "output"):
         parser.add_argument("--" + name, type=pathlib.Path, required=True)
     args = parser.parse_args()
 
@@ -42,6 +42,8 @@ def main():
         "PAGE_JS": script_text(args.page_js),
         "FIGURE_CSS": args.figure_css.read_text(encoding="utf-8"),
         "FIGURE_JS": script_text(args.figure_js),
+        "WORKING_CSS": args.working_css.read_text(encoding="utf-8"),
+        "WORKING_JS": script_text(args.working_js),
         "PNG_CHUNKS_JS": script_text(args.png_chunks_js),
     }
     template = args.template.read_text(encoding="utf-8")

@@ -49,9 +49,8 @@
       return copy;
     }
 
-    // What the boxes hold now, as typed, and what the labels show.
+    // The inputs as the last command read them and the results true of them.
     text() {
-      this.page.sendTexts();
       return this.call.text();
     }
 

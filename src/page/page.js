@@ -3,11 +3,11 @@
 // canvas pixel for pixel, and passes texts in and clicks on. Every handler
 // runs in the WebAssembly module, through the same dispatch as on the desktop.
 // One unit of the page (see page.html.in), the last: takes
-// { createPageModule, wasmBase64, setUpFigure } and starts the page.
+// { createPageModule, wasmBase64, setUpFigure, setUpWorking } and starts the page.
 (parts) => {
   'use strict';
 
-  const { createPageModule, wasmBase64, setUpFigure } = parts;
+  const { createPageModule, wasmBase64, setUpFigure, setUpWorking } = parts;
 
   // The module's bytes, handed to it directly: no fetch, not even of a data: URL.
   function bytesOfBase64(text) {
@@ -53,6 +53,15 @@
       this.labels = [];
       this.boxes = [];
       this.focusOrder = [];
+      this.pressListeners = [];
+      // Room kept free beside the form (the working's panel) in CSS pixels,
+      // for a viewport of the given size.
+      this.reserve = () => ({ right: 0, bottom: 0 });
+    }
+
+    // `listener()` runs after every press, once labels and canvas show its results.
+    onPress(listener) {
+      this.pressListeners.push(listener);
     }
 
     start() {
@@ -62,9 +71,8 @@
       this.draw();
       this.focusOrder[0].focus();
       // A rotation, a resized window, the browser's zoom (a new device pixel
-      // ratio changes the viewport's CSS size too) or the on-screen keyboard.
+      // ratio changes the viewport's CSS size too).
       window.addEventListener('resize', () => this.followViewport());
-      if (window.visualViewport) window.visualViewport.addEventListener('resize', () => this.followViewport());
       this.watchRatio();
     }
 
@@ -192,6 +200,7 @@
         if (caption !== element.textContent) this.showCaption(row, element, caption);
       }
       this.draw();
+      for (const listener of this.pressListeners) listener();
       if (report) showError(report);
     }
 
@@ -215,7 +224,7 @@
       this.canvas.getContext('2d').putImageData(new ImageData(bytes, width, height), 0, 0);
     }
 
-    // The form as large as the screen: it fills the visible viewport as far
+    // The form as large as the screen: it fills the viewport as far
     // as its proportions allow, up or down, centred on the background. The
     // raster is made for the device pixels the scaled canvas covers (form
     // scale x device pixel ratio), so it stays one pixel to one device pixel.
@@ -224,8 +233,15 @@
       return window.devicePixelRatio * this.scale;
     }
 
+    // The viewport less the room kept free beside the form.
+    room() {
+      const view = viewportSize();
+      const kept = this.reserve(view);
+      return { width: view.width - kept.right, height: view.height - kept.bottom };
+    }
+
     fitScale() {
-      const { width, height } = visibleViewport();
+      const { width, height } = this.room();
       const scale = Math.min(width / this.layout.width, height / this.layout.height);
       return scale > 0 && Number.isFinite(scale) ? scale : 1;
     }
@@ -234,7 +250,7 @@
     // the canvas's pixels fall on the screen's.
     fit() {
       this.scale = this.fitScale();
-      const { width, height } = visibleViewport();
+      const { width, height } = this.room();
       const onDevicePixel = (css) => Math.max(0, Math.floor(css * window.devicePixelRatio) / window.devicePixelRatio);
       const { style } = this.form;
       style.left = `${onDevicePixel((width - this.layout.width * this.scale) / 2)}px`;
@@ -269,13 +285,13 @@
     dialog.querySelector('button').focus();
   }
 
-  // The viewport as the browser really shows it, in CSS pixels at the
-  // page's own zoom: on a phone the layout viewport may be wider than the
-  // screen (the browser lays out a page wider than the screen and zooms it
-  // out), the visual viewport is not; a pinch zoom leaves the product as it is.
-  function visibleViewport() {
-    const view = window.visualViewport;
-    if (view) return { width: view.width * view.scale, height: view.height * view.scale };
+  // The viewport the browser shows the page in, in CSS pixels. The form is
+  // fixed, so it never widens the layout the way a page wider than a phone's
+  // screen does (the browser would zoom it out): the layout viewport is the
+  // screen. Its size, unlike the visual viewport's, stays as it is under a
+  // pinch zoom and when the on-screen keyboard opens, so typing into a box
+  // does not shrink the form; the browser pans to the box instead.
+  function viewportSize() {
     const page = document.documentElement;
     return { width: page.clientWidth, height: page.clientHeight };
   }
@@ -290,6 +306,7 @@
     const page = new Page(module);
     document.title = page.layout.title;
     setUpErrorDialog(page.layout.title);
+    setUpWorking(page);
     page.start();
     setUpFigure(page);
   });

@@ -90,8 +90,8 @@ TEST(Perpendicular, OfAHorizontalLineIsTheYAxis) {
   };
   const std::vector<Case> cases = {
       {{"1", "1", "3", "1", "0", "0", "10"}, 2880, " Retta su P1-P2      Y = 0 X + 1.00"},
-      // A slope of 1e-600 rounds to 0 in double: horizontal all the same.
-      {{"0", "0", "1e300", "1e-300", "0", "0", "10"}, 3200, " Retta su P1-P2      Y = 0 X 0"},
+      // Level as typed, though 0.3 is not quite 0.3 in binary.
+      {{"0.1", "0.3", "0.7", "0.3", "0", "0", "10"}, 3104, " Retta su P1-P2      Y = 0 X + 0.30"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.equation);
@@ -131,6 +131,8 @@ TEST(Perpendicular, OverflowingArithmeticRaisesAtItsStep) {
   const std::vector<Case> cases = {
       {"slope of a nearly vertical huge pair", {"0", "-1e300", "1e-300", "1e300", "0", "0", "10"}, false},
       {"perpendicular of a subnormal slope", {"0", "0", "1", "1e-310", "0", "0", "10"}, false},
+      // A slope of 1e-600 rounds to 0, but it is not 0: -1/m is -1e600.
+      {"perpendicular of a slope below every double", {"0", "0", "1e300", "1e-300", "0", "0", "10"}, false},
       // y = 1.5e307 x + 1e308 leaves the doubles past x = 5.3.
       {"ordinate late in the sweep", {"0", "1e308", "1", "1.15e308", "0", "0", "10"}, true},
   };

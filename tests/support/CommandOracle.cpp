@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 #include "core/form/Form.h"
 #include "core/form/FormLayout.h"
+#include "core/numbers/ExactDecimal.h"
 #include "core/numbers/Val.h"
 #include "geometry/Commands.h"
 #include "support/LabelRules.h"
@@ -25,18 +27,36 @@ constexpr std::array<std::pair<int, int>, 3> kPairs = {{{0, 1}, {0, 2}, {1, 2}}}
 constexpr double kHalfHundredth = 0.0050001;
 constexpr long double kRoundings = 1e-12L;
 
-// The seven numbers as Val reads them; nothing when a box overflows.
+// The seven numbers as Val reads them, the coordinates also exactly as
+// typed (the program computes from those); nothing when a box overflows.
 struct Numbers {
   std::array<double, 6> coordinates{};
+  std::array<ExactDecimal, 6> exact;
+  std::array<long double, 6> typed{};  // the exact values to long double's precision
   double fullScale = 0.0;
-  long double X(int point) const { return coordinates[static_cast<std::size_t>(2 * point)]; }
-  long double Y(int point) const { return coordinates[static_cast<std::size_t>(2 * point + 1)]; }
+  long double X(int point) const { return typed[static_cast<std::size_t>(2 * point)]; }
+  long double Y(int point) const { return typed[static_cast<std::size_t>(2 * point + 1)]; }
+  bool SameX(int a, int b) const {
+    return exact[static_cast<std::size_t>(2 * a)] == exact[static_cast<std::size_t>(2 * b)];
+  }
 };
+
+// strtold rounds the decimal once: finer than a double and, unlike a
+// double, with room for the subnormal doubles' exact values.
+long double Typed(const ExactDecimal& d) {
+  const std::string text = d.significand.str() + "e" + std::to_string(d.exponent);
+  return std::strtold(text.c_str(), nullptr);
+}
 
 std::optional<Numbers> Read(const BoxTexts& texts) {
   Numbers numbers;
   try {
-    for (std::size_t i = 0; i < 6; ++i) numbers.coordinates[i] = Val(texts[i]);
+    for (std::size_t i = 0; i < 6; ++i) {
+      ExactReading reading = ValExactly(texts[i]);
+      numbers.coordinates[i] = reading.value;
+      numbers.typed[i] = Typed(reading.exact);
+      numbers.exact[i] = std::move(reading.exact);
+    }
     numbers.fullScale = Val(texts[6]);
   } catch (const RuntimeError&) {
     return std::nullopt;
@@ -120,7 +140,9 @@ std::string EquationShown(const CommandRun& run, const Numbers& n) {
     return text == expected ? std::string() : std::string(label) + " is \"" + std::string(text) + "\", not \"" + expected + "\"";
   }
   const auto [a, b] = kPairs[static_cast<std::size_t>(run.command - 1)];
-  if (n.X(a) == n.X(b)) return WrittenLabelsUnchanged(run, labels, "the pair is vertical");
+  if (n.SameX(a, b)) return WrittenLabelsUnchanged(run, labels, "the pair is vertical");
+  // Typed apart by less than long double can tell: no slope to compare.
+  if (n.X(a) == n.X(b)) return {};
 
   const std::optional<EquationParts> parts = SplitEquation(text, labels.heading, run.mark);
   if (!parts) return std::string(label) + " is not an equation: \"" + std::string(text) + "\"";

@@ -93,7 +93,8 @@ void WriteSummary(const pr::page::PageForm& form, const std::vector<std::string>
   const char* separator = "";
   for (const pr::layout::ControlRow& row : pr::layout::Controls()) {
     if (row.kind != pr::layout::ControlKind::Label) continue;
-    std::cout << separator << JsonText(pr::layout::ElementName(row.name, row.index)) << ": " << JsonText(form.Caption(row.name, row.index));
+    std::cout << separator << JsonText(pr::layout::ElementName(row.name, row.index)) << ": "
+              << JsonText(form.Caption(row.name, row.index));
     separator = ", ";
   }
   std::cout << "}, \"reports\": [";

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+
+#include "core/numbers/Rational.h"
+
+// Exact results brought to the doubles the program shows and draws, each
+// rounded once. Nothing here rounds on the way: a result is exact until the
+// last step.
+namespace pr::exact {
+
+using Integer = boost::multiprecision::cpp_int;
+
+// 10^exponent, exponent >= 0.
+Integer PowerOfTen(std::int64_t exponent);
+
+// The double nearest `value`, ties to even. Raises Overflow (a RuntimeError)
+// when that is beyond the largest double; a value below half the smallest
+// subnormal gives 0 (never -0).
+double ToDouble(const Rational& value);
+
+// The double nearest the square root of a `value` >= 0 (correctly rounded).
+// Raises Overflow as ToDouble does, InvalidCall for a negative value.
+double SqrtToDouble(const Rational& value);
+
+// The same for numerator / denominator (denominator > 0) given apart: the
+// commands work on integers and never pay for reducing a fraction, which
+// costs far more than the rest with a thousand digits.
+double QuotientToDouble(const Integer& numerator, const Integer& denominator);
+double SqrtQuotientToDouble(const Integer& numerator, const Integer& denominator);
+
+}  // namespace pr::exact

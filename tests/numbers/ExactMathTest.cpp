@@ -1,0 +1,111 @@
+// Rounding an exact value to a double, once: checked against the definition
+// of "nearest", in exact arithmetic, on the doubles next to the answer.
+#include "core/numbers/ExactMath.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <cmath>
+#include <limits>
+#include <random>
+
+#include "core/numbers/RuntimeError.h"
+
+namespace pr::exact {
+namespace {
+
+Rational Exactly(double d) { return Rational(d); }
+
+// r is the nearest double to v (ties to even): no neighbour is nearer.
+::testing::AssertionResult IsNearest(double r, const Rational& v) {
+  const Rational gap = abs(Exactly(r) - v);
+  for (double n : {std::nextafter(r, -INFINITY), std::nextafter(r, INFINITY)}) {
+    if (!std::isfinite(n)) continue;
+    const Rational other = abs(Exactly(n) - v);
+    const bool rEven = (std::bit_cast<std::uint64_t>(r) & 1) == 0;
+    if (other < gap || (other == gap && !rEven)) return ::testing::AssertionFailure() << n << " is nearer than " << r;
+  }
+  return ::testing::AssertionSuccess();
+}
+
+// r is the nearest double to sqrt(v): v lies between the squares of the
+// midpoints to r's neighbours.
+::testing::AssertionResult IsNearestRoot(double r, const Rational& v) {
+  const Rational below = (Exactly(std::nextafter(r, 0.0)) + Exactly(r)) / 2;
+  const Rational above = (Exactly(std::nextafter(r, INFINITY)) + Exactly(r)) / 2;
+  if (r > 0 && v < below * below) return ::testing::AssertionFailure() << r << " is above the root";
+  if (v > above * above) return ::testing::AssertionFailure() << r << " is below the root";
+  return ::testing::AssertionSuccess();
+}
+
+Rational Power(int base, int exponent) {
+  Rational p = 1;
+  for (int i = 0; i < std::abs(exponent); ++i) p *= base;
+  return exponent < 0 ? 1 / p : p;
+}
+
+TEST(ExactMath, RoundsOnceToTheNearestDouble) {
+  struct Case {
+    Rational value;
+    double expected;
+  };
+  const std::array<Case, 9> cases = {{
+      {Rational(3, 8), 0.375},
+      {Rational(-1, 3), -1.0 / 3},
+      {Rational(1, 10), 0.1},
+      // Halfway between 1 and the next double: to even (1); just above: up.
+      {1 + Power(2, -53), 1.0},
+      {1 + Power(2, -53) + Power(2, -200), 1.0 + std::numeric_limits<double>::epsilon()},
+      {Power(2, -1075), 0.0},  // half the smallest subnormal: to even, 0
+      {Power(2, -1075) + Power(2, -1200), std::numeric_limits<double>::denorm_min()},
+      {Power(10, -400), 0.0},
+      {Power(2, 1024) - Power(2, 970) - 1, std::numeric_limits<double>::max()},  // just below the halfway
+  }};
+  for (const Case& c : cases) {
+    EXPECT_EQ(ToDouble(c.value), c.expected) << c.value;
+  }
+  // A negative value too small for a double is 0, not -0: "0" in a text.
+  EXPECT_FALSE(std::signbit(ToDouble(-Power(10, -400))));
+}
+
+TEST(ExactMath, RaisesOverflowOnlyBeyondTheLargestDouble) {
+  const std::array<Rational, 3> tooLarge = {Power(2, 1024) - Power(2, 970), Power(10, 309), -Power(10, 400)};
+  for (const Rational& v : tooLarge) {
+    EXPECT_THROW(ToDouble(v), RuntimeError) << v;
+  }
+  EXPECT_THROW(SqrtToDouble(Power(10, 617)), RuntimeError);
+  EXPECT_EQ(SqrtToDouble(Power(10, 616)), 1e308);
+  EXPECT_EQ(SqrtToDouble(Power(10, -600)), 1e-300);
+  EXPECT_EQ(SqrtToDouble(Rational(25, 4)), 2.5);
+  EXPECT_EQ(SqrtToDouble(0), 0.0);
+  EXPECT_THROW(SqrtToDouble(-1), RuntimeError);
+}
+
+TEST(ExactMath, NearestOnRandomFractionsOfEveryMagnitude) {
+  std::mt19937_64 random(16);
+  for (int i = 0; i < 1500; ++i) {
+    Integer numerator = random() >> (random() % 64);
+    Integer denominator = 1 + (random() >> (random() % 64));
+    // Long operands and magnitudes from subnormal to near the top.
+    for (int limbs = static_cast<int>(random() % 4); limbs > 0; --limbs) numerator = (numerator << 64) + random();
+    const int scale = static_cast<int>(random() % 2000) - 1000;
+    const Rational v = Rational(numerator, denominator) * Power(2, scale);
+    double r = 0;
+    try {
+      r = ToDouble(v);
+    } catch (const RuntimeError&) {
+      EXPECT_GE(v, Power(2, 1023) * (2 - Power(2, -53))) << v;
+      continue;
+    }
+    ASSERT_TRUE(IsNearest(r, v)) << v;
+    ASSERT_TRUE(IsNearest(-ToDouble(-v), v)) << v;
+    if (scale > 1020 || scale < -1000) continue;
+    const double root = SqrtToDouble(v);
+    ASSERT_TRUE(IsNearestRoot(root, v)) << v;
+  }
+}
+
+}  // namespace
+}  // namespace pr::exact
