@@ -1,5 +1,6 @@
 """Times the page in headless Chromium, measured inside the page with
-performance.now(): every command at full scales 10, 1e9 and 1e300 (median of
+performance.now(): every command at full scales 10, 1e9 and 1e300, and
+Command1 and Command2 with 1,000-digit coordinates (median of
 PRESSES presses, from the click to the end of the canvas update, and of the
 putImageData alone), the start-up from opening the file to the plane drawn
 (the first putImageData's end, from the navigation's start; median of
@@ -7,6 +8,7 @@ COLD_LOADS fresh browsers and of LOADS openings in one), and the file's size.
 performance.now() counts in steps of 0.1 ms here. Prints a table; not a test."""
 
 import os
+import random
 import statistics
 import sys
 
@@ -22,6 +24,11 @@ COMMANDS = ["Command1", "Command2", "Command3", "Command4"]
 # P1 (0; 1), P2 (1; 3), the line y = 2x + 1 and its perpendicular; every
 # line crosses the whole plot whatever the full scale.
 POINTS = {"Text1(0)": "0", "Text2(0)": "1", "Text1(1)": "1", "Text2(1)": "3", "Text1(2)": "-2", "Text2(2)": "0.5"}
+# The same boxes typed with 1,000 digits each ("1." and 998 decimals of a
+# fixed generator): the numbers are computed exactly from what is typed.
+LONG_DIGITS = 1000
+_digits = random.Random(16)
+LONG_POINTS = {name: "1." + "".join(_digits.choice("0123456789") for _ in range(LONG_DIGITS - 1)) for name in POINTS}
 
 # Notes when each putImageData on the page's canvas began and finished, from
 # the very start of the document: the canvas updates, whoever makes them.
@@ -59,8 +66,8 @@ const frame = () => new Promise(resolve => requestAnimationFrame(resolve));
 })();"""
 
 
-def set_boxes(browser, full_scale):
-    for name, text in {**POINTS, "Text4": full_scale}.items():
+def set_boxes(browser, full_scale, points=None):
+    for name, text in {**(points or POINTS), "Text4": full_scale}.items():
         browser.script("arguments[0].value = arguments[1];"
                        "arguments[0].dispatchEvent(new Event('input', {bubbles: true}));",
                        browser.element(name), text)
@@ -90,16 +97,18 @@ def main():
     with watched_browser() as browser:
         again = [first_draw(browser) for _ in range(LOADS)]
         print(f"{'command':<10}{'full scale':>12}{'median ms':>12}{'max ms':>10}{'canvas ms':>12}")
-        for full_scale in FULL_SCALES:
+        runs = [(fs, None, COMMANDS) for fs in FULL_SCALES] + [("10", LONG_POINTS, ["Command1", "Command2"])]
+        for full_scale, points, commands in runs:
             browser.open()
-            set_boxes(browser, full_scale)
-            for command in COMMANDS:
+            set_boxes(browser, full_scale, points)
+            for command in commands:
                 times = browser.driver.execute_async_script(PRESS_LOOP, browser.element(command), PRESSES)
                 if browser.open_dialog() or not times:
                     sys.exit(f"{command} at full scale {full_scale}: an error, or no canvas update")
                 whole = [t[0] for t in times]
                 canvas = statistics.median(t[1] for t in times)
-                print(f"{command:<10}{full_scale:>12}{statistics.median(whole):>12.2f}{max(whole):>10.2f}{canvas:>12.2f}")
+                label = full_scale + (f" ({LONG_DIGITS} digits)" if points else "")
+                print(f"{command:<10}{label:>12}{statistics.median(whole):>12.2f}{max(whole):>10.2f}{canvas:>12.2f}")
     print(f"start-up, open file to plane drawn: {statistics.median(first):.1f} ms in a fresh browser "
           f"(median of {COLD_LOADS}), {statistics.median(again):.1f} ms opened again (median of {LOADS})")
     size = os.path.getsize(PAGE)
