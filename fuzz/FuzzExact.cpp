@@ -69,10 +69,14 @@ void CheckRoot(const std::function<double()>& compute, const Rational& square, s
     Require(square >= OverflowFrom() * OverflowFrom(), what);
     return;
   }
-  const Rational below = (Rational(std::nextafter(*r, 0.0)) + Rational(*r)) / 2;
-  const Rational above = (Rational(std::nextafter(*r, INFINITY)) + Rational(*r)) / 2;
-  Require(*r == 0 || below * below <= square, what);
-  Require(!std::isfinite(std::nextafter(*r, INFINITY)) || square <= above * above, what);
+  if (*r > 0) {
+    const Rational below = (Rational(std::nextafter(*r, 0.0)) + Rational(*r)) / 2;
+    Require(below * below <= square, what);
+  }
+  if (const double next = std::nextafter(*r, INFINITY); std::isfinite(next)) {
+    const Rational above = (Rational(next) + Rational(*r)) / 2;
+    Require(square <= above * above, what);
+  }
 }
 
 }  // namespace
