@@ -1,15 +1,20 @@
 // Each command as the window runs it, on the raster of the client area at
 // 96 DPI: clearing, background, input, markers, sweep and texts.
 // Benchmark names carry the command and the full scale, e.g. Command2/fs:1e9.
+// At200/...: the same on the form at 200 % (four times the pixels, dots two
+// pixels wide), and the redraw of the last command that a change of scale
+// makes: a raster made anew, then the plane and the command again.
 #include <benchmark/benchmark.h>
 
 #include <array>
 #include <cstdint>
 #include <string>
 
+#include "core/form/LastCommand.h"
 #include "core/surface/RasterSurface.h"
 #include "geometry/Commands.h"
 #include "plot/DrawPlotBackground.h"
+#include "plot/FormPaint.h"
 #include "support/FakeForm.h"
 
 namespace pr {
@@ -19,6 +24,13 @@ using Click = void (*)(Form&);
 
 // The client area at 96 DPI: 974 x 576 pixels of 15 twips.
 RasterSurface ClientArea() { return RasterSurface(974, 576, 15.0, 0xC0C0C0); }
+// The form at 200 %: 1948 x 1152 pixels of 7.5 twips, dots two pixels wide.
+RasterSurface At200() { return RasterSurface(1948, 1152, 7.5, 0xC0C0C0, 2); }
+
+class Ignored final : public ErrorReporter {
+ public:
+  void Report(const std::string&) override {}
+};
 
 // The seven boxes: x1, y1, x2, y2, x3, y3 (the full scale comes per case).
 using Points = std::array<std::string, 6>;
@@ -46,14 +58,30 @@ Points LongPoints(std::size_t digits) {
 // The longest text a desktop box (a QLineEdit) accepts.
 constexpr std::size_t kLongestText = 32767;
 
-void RunCommand(benchmark::State& state, Click click, Points points, std::string fullScale) {
-  RasterSurface raster = ClientArea();
+void RunCommand(benchmark::State& state, Click click, Points points, std::string fullScale, bool at200) {
+  RasterSurface raster = at200 ? At200() : ClientArea();
   testing::FakeForm form(raster);
   form.Type(points[0], points[1], points[2], points[3], points[4], points[5], fullScale);
   for (auto _ : state) {
     click(form);
     benchmark::DoNotOptimize(raster.Data());
     form.ForgetHistory();
+  }
+}
+
+// The command run at 100 %, then the window zoomed to 200 % and back, over
+// and over: each change of scale makes the raster anew and redraws.
+void RedrawAfterZoom(benchmark::State& state, Click click, Points points, std::string fullScale) {
+  RasterSurface raster = ClientArea();
+  testing::FakeForm form(raster);
+  form.Type(points[0], points[1], points[2], points[3], points[4], points[5], fullScale);
+  LastCommand last;
+  Ignored ignored;
+  last.Run(click, form, ignored);
+  for (auto _ : state) {
+    raster.Rescale(1948, 1152, 7.5, 2);
+    RedrawFigure(form, Form_Paint, last);
+    benchmark::DoNotOptimize(raster.Data());
   }
 }
 
@@ -66,7 +94,15 @@ void Background(benchmark::State& state) {
 }
 
 void Register(const std::string& name, Click click, Points points, const std::string& fullScale) {
-  benchmark::RegisterBenchmark(name.c_str(), RunCommand, click, points, fullScale)->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark(name.c_str(), RunCommand, click, points, fullScale, false)
+      ->Unit(benchmark::kMillisecond);
+}
+
+void RegisterAt200(const std::string& name, Click click, Points points, const std::string& fullScale) {
+  benchmark::RegisterBenchmark(("At200/" + name).c_str(), RunCommand, click, points, fullScale, true)
+      ->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark(("At200/Redraw/" + name).c_str(), RedrawAfterZoom, click, points, fullScale)
+      ->Unit(benchmark::kMillisecond);
 }
 
 void RegisterAll() {
@@ -85,6 +121,11 @@ void RegisterAll() {
     Register("Command1" + name, Command1_Click, LongPoints(digits), "10");
     Register("Command2" + name, Command2_Click, LongPoints(digits), "10");
   }
+  RegisterAt200("Command1/fs:10", Command1_Click, kOrdinary, "10");
+  for (const char* fs : {"10", "1e9", "1e300"}) {
+    RegisterAt200(std::string("Command2/fs:") + fs, Command2_Click, kOrdinary, fs);
+  }
+  RegisterAt200("Command3/fs:1e6/steep", Command3_Click, kSteep, "1e6");
   // A horizontal line: its perpendicular is the y axis.
   Register("Command2/fs:1e9/horizontal", Command2_Click, Points{"-1", "2", "1", "2", "0", "0"}, "1e9");
 }

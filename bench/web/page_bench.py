@@ -1,8 +1,11 @@
 """Times the page in headless Chromium, measured inside the page with
-performance.now(): every command at full scales 10, 1e9 and 1e300, and
-Command1 and Command2 with 1,000-digit coordinates (median of
+performance.now(): every command at full scales 10, 1e9 and 1e300 with the
+form at 100 % and at 200 % (a viewport twice the form's size), and Command1
+and Command2 with 1,000-digit coordinates at 100 % (median of
 PRESSES presses, from the click to the end of the canvas update, and of the
-putImageData alone), the start-up from opening the file to the plane drawn
+putImageData alone), the redraw after a change of scale from 100 % to 200 %
+with the last command's figure (from the resize event to the end of the
+canvas update; median of REDRAWS), the start-up from opening the file to the plane drawn
 (the first putImageData's end, from the navigation's start; median of
 COLD_LOADS fresh browsers and of LOADS openings in one), and the file's size.
 performance.now() counts in steps of 0.1 ms here. Prints a table; not a test."""
@@ -13,9 +16,11 @@ import statistics
 import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tests", "web"))
-from browser import PAGE, Browser  # noqa: E402
+from browser import FORM_CSS, PAGE, Browser, Viewport  # noqa: E402
 
 PRESSES = 60
+REDRAWS = 30
+SCALES = {"100 %": Viewport(*FORM_CSS), "200 %": Viewport(2 * FORM_CSS[0], 2 * FORM_CSS[1])}
 LOADS = 10
 COLD_LOADS = 5
 FULL_SCALES = ["10", "1e9", "1e300"]
@@ -39,7 +44,24 @@ CanvasRenderingContext2D.prototype.putImageData = function (...args) {
   const start = performance.now();
   put.apply(this, args);
   window.prCanvasUpdates.push([start, performance.now()]);
-};"""
+};
+window.prResizes = [];
+window.addEventListener('resize', () => window.prResizes.push(performance.now()));"""
+
+# After a change of the viewport: from the first resize event since `seen`
+# resizes to the end of the canvas update it caused, in ms.
+AFTER_RESIZE = """
+const [seenResizes, seenUpdates, done] = arguments;
+const frame = () => new Promise(resolve => requestAnimationFrame(resolve));
+(async () => {
+  for (let waited = 0; window.prCanvasUpdates.length === seenUpdates; ++waited) {
+    if (waited === 60) return done(null);  // nothing redrawn
+    await frame();
+  }
+  const updates = window.prCanvasUpdates;
+  const [putStart, putEnd] = updates[updates.length - 1];
+  done([putEnd - window.prResizes[seenResizes], putEnd - putStart]);
+})();"""
 
 # Presses a button `presses` times; each time from just before the click to
 # the end of the canvas update it caused (waiting for a frame if the page
@@ -87,6 +109,30 @@ def first_draw(browser):
     return browser.driver.execute_script("return window.prCanvasUpdates[0][1];")
 
 
+def redraws(browser):
+    """The redraw after a change of scale to 200 %, with the figure of
+    Command2 (a line and its perpendicular) at every full scale."""
+    for full_scale in FULL_SCALES:
+        browser.show_in(SCALES["100 %"])
+        browser.open()
+        set_boxes(browser, full_scale)
+        browser.element("Command2").click()
+        times = []
+        for _ in range(REDRAWS):
+            browser.show_in(SCALES["100 %"])
+            browser.wait_for_frames()
+            seen = browser.script("return [window.prResizes.length, window.prCanvasUpdates.length];")
+            browser.show_in(SCALES["200 %"])
+            time = browser.driver.execute_async_script(AFTER_RESIZE, *seen)
+            if not time:
+                sys.exit(f"no redraw after a change of scale at full scale {full_scale}")
+            times.append(time)
+        whole = [t[0] for t in times]
+        canvas = statistics.median(t[1] for t in times)
+        print(f"{'200 %':<8}{'redraw':<10}{full_scale:>12}{statistics.median(whole):>12.2f}"
+              f"{max(whole):>10.2f}{canvas:>12.2f}")
+
+
 def main():
     # A fresh browser each time (nothing compiled or cached yet), and
     # again in one browser (what a second opening costs).
@@ -96,19 +142,32 @@ def main():
             first.append(first_draw(browser))
     with watched_browser() as browser:
         again = [first_draw(browser) for _ in range(LOADS)]
-        print(f"{'command':<10}{'full scale':>12}{'median ms':>12}{'max ms':>10}{'canvas ms':>12}")
-        runs = [(fs, None, COMMANDS) for fs in FULL_SCALES] + [("10", LONG_POINTS, ["Command1", "Command2"])]
-        for full_scale, points, commands in runs:
-            browser.open()
-            set_boxes(browser, full_scale, points)
-            for command in commands:
-                times = browser.driver.execute_async_script(PRESS_LOOP, browser.element(command), PRESSES)
-                if browser.open_dialog() or not times:
-                    sys.exit(f"{command} at full scale {full_scale}: an error, or no canvas update")
-                whole = [t[0] for t in times]
-                canvas = statistics.median(t[1] for t in times)
-                label = full_scale + (f" ({LONG_DIGITS} digits)" if points else "")
-                print(f"{command:<10}{label:>12}{statistics.median(whole):>12.2f}{max(whole):>10.2f}{canvas:>12.2f}")
+        print(f"{'scale':<8}{'command':<10}{'full scale':>12}{'median ms':>12}{'max ms':>10}{'canvas ms':>12}")
+        for scale, viewport in SCALES.items():
+            browser.show_in(viewport)
+            for full_scale in FULL_SCALES:
+                browser.open()
+                set_boxes(browser, full_scale)
+                for command in COMMANDS:
+                    times = browser.driver.execute_async_script(PRESS_LOOP, browser.element(command), PRESSES)
+                    if browser.open_dialog() or not times:
+                        sys.exit(f"{command} at full scale {full_scale}: an error, or no canvas update")
+                    whole = [t[0] for t in times]
+                    canvas = statistics.median(t[1] for t in times)
+                    print(f"{scale:<8}{command:<10}{full_scale:>12}{statistics.median(whole):>12.2f}"
+                          f"{max(whole):>10.2f}{canvas:>12.2f}")
+        browser.show_in(SCALES["100 %"])
+        browser.open()
+        set_boxes(browser, "10", LONG_POINTS)
+        for command in ["Command1", "Command2"]:
+            times = browser.driver.execute_async_script(PRESS_LOOP, browser.element(command), PRESSES)
+            if browser.open_dialog() or not times:
+                sys.exit(f"{command} with {LONG_DIGITS}-digit coordinates: an error, or no canvas update")
+            whole = [t[0] for t in times]
+            canvas = statistics.median(t[1] for t in times)
+            print(f"{'100 %':<8}{command:<10}{f'10, {LONG_DIGITS} dig.':>12}{statistics.median(whole):>12.2f}"
+                  f"{max(whole):>10.2f}{canvas:>12.2f}")
+        redraws(browser)
     print(f"start-up, open file to plane drawn: {statistics.median(first):.1f} ms in a fresh browser "
           f"(median of {COLD_LOADS}), {statistics.median(again):.1f} ms opened again (median of {LOADS})")
     size = os.path.getsize(PAGE)

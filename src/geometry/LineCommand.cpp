@@ -94,12 +94,12 @@ std::string InterceptText(const LineCommandSpec& spec, const MaybeNumber& q, std
   return CoefficientText(q, mark);
 }
 
+}  // namespace
+
 std::string EquationText(const LineCommandSpec& spec, const MaybeNumber& m, const MaybeNumber& q,
                          std::string_view mark) {
   return std::string(spec.heading) + "Y = " + CoefficientText(m, mark) + " X " + InterceptText(spec, q, mark);
 }
-
-}  // namespace
 
 void RunLineCommand(Form& form, const LineCommandSpec& spec) {
   Surface& surface = form.Canvas();

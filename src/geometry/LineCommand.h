@@ -29,6 +29,11 @@ extern const std::array<LineCommandSpec, 3> kLineCommands;  // Command2, Command
 // Clearing, background, input, guard, markers, sweep and the equation text.
 void RunLineCommand(Form& form, const LineCommandSpec& spec);
 
+// The equation label's text: heading, "Y = ", the slope's text, " X ", the
+// intercept's text (" Retta su P1-P2      Y = + 2.00 X + 1.00").
+std::string EquationText(const LineCommandSpec& spec, const MaybeNumber& m, const MaybeNumber& q,
+                         std::string_view mark);
+
 // "+ 2.00", "- 0.50", "0" for exactly 0, "" for unset.
 std::string CoefficientText(const MaybeNumber& v, std::string_view decimalMark);
 

@@ -4,9 +4,9 @@
 #include <cmath>
 #include <stdexcept>
 
-#include "core/form/EventDispatch.h"
 #include "core/form/FormLayout.h"
 #include "geometry/Commands.h"
+#include "geometry/working/ClickWorking.h"
 #include "plot/FormPaint.h"
 
 namespace pr::page {
@@ -28,12 +28,6 @@ class KeepingReporter final : public ErrorReporter {
   std::string report;
 };
 
-std::string NameOf(std::string_view name, int index) {
-  std::string text(name);
-  if (index != layout::kNoIndex) text += "(" + std::to_string(index) + ")";
-  return text;
-}
-
 }  // namespace
 
 double UsableRatio(double devicePixelRatio) {
@@ -50,7 +44,7 @@ PageForm::PageForm(double devicePixelRatio, std::string decimalMark)
       decimalMark_(std::move(decimalMark)),
       surface_(std::make_unique<RasterSurface>(DevicePixels(kPageWidthCss, ratio_),
                                                DevicePixels(kPageHeightCss, ratio_), TwipsPerPixel(ratio_),
-                                               kPageBackground)) {
+                                               kPageBackground, DotSizeFor(ratio_))) {
   for (const layout::ControlRow& row : layout::Controls()) values_.emplace_back(row.caption);
 }
 
@@ -58,7 +52,7 @@ std::size_t PageForm::RowOf(std::string_view name, int index, layout::ControlKin
   const layout::ControlRow* row = layout::Find(name, index);
   if (row == nullptr || row->kind != kind) {
     const char* what = kind == layout::ControlKind::TextBox ? "text box " : "label ";
-    throw std::out_of_range("Form1 has no " + std::string(what) + NameOf(name, index));
+    throw std::out_of_range("Form1 has no " + std::string(what) + layout::ElementName(name, index));
   }
   return static_cast<std::size_t>(row - layout::Controls().data());
 }
@@ -79,20 +73,14 @@ std::string PageForm::Caption(std::string_view name, int index) const {
   return values_[RowOf(name, index, layout::ControlKind::Label)];
 }
 
-void PageForm::PaintAll() {
-  KeepingReporter reporter;
-  // Paint reaches the whole surface, as when the window is first shown.
-  surface_->SetClip({{0, 0, surface_->Width(), surface_->Height()}});
-  Dispatch([this] { Form_Paint(*this); }, reporter);
-  surface_->ClearClip();
-}
+void PageForm::PaintAll() { RedrawFigure(*this, Form_Paint, last_); }
 
 bool PageForm::SetDevicePixelRatio(double devicePixelRatio) {
   const double ratio = UsableRatio(devicePixelRatio);
   if (ratio == ratio_) return false;
   ratio_ = ratio;
   surface_->Rescale(DevicePixels(kPageWidthCss, ratio_), DevicePixels(kPageHeightCss, ratio_),
-                    TwipsPerPixel(ratio_));
+                    TwipsPerPixel(ratio_), DotSizeFor(ratio_));
   PaintAll();
   return true;
 }
@@ -101,7 +89,9 @@ std::string PageForm::Click(std::string_view button) {
   for (const ClickHandler& click : kClickHandlers) {
     if (click.button != button) continue;
     KeepingReporter reporter;
-    Dispatch([this, handler = click.handler] { handler(*this); }, reporter);
+    last_.Run(click.handler, *this, reporter);
+    // From the boxes the command has just read: true of the last command.
+    working_ = working::WorkingOfClick(button, *this, reporter.report);
     return reporter.report;
   }
   throw std::out_of_range("Form1 has no button " + std::string(button));

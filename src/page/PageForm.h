@@ -7,15 +7,16 @@
 
 #include "core/form/Form.h"
 #include "core/form/FormLayout.h"
+#include "core/form/LastCommand.h"
 #include "core/surface/Colour.h"
+#include "core/surface/FormBackground.h"
 #include "core/surface/RasterSurface.h"
+#include "geometry/working/Working.h"
 
 namespace pr::page {
 
-// The colour the desktop window shows behind everything with the toolkit's
-// default palette on Debian (Fusion's window grey), so the page and the
-// window look alike.
-inline constexpr Colour kPageBackground = 0xEFEFEF;
+// The form's own background, the same as the desktop window's.
+inline constexpr Colour kPageBackground = kFormBackground;
 
 // The page's client area in CSS pixels, 15 twips to a pixel: the whole layout,
 // never a pixel less (974 x 576).
@@ -37,11 +38,13 @@ class PageForm final : public Form {
   // A label's caption as it shows now (the layout's caption until a handler writes it).
   std::string Caption(std::string_view name, int index = kNoIndex) const;
 
-  // Runs Form_Paint over the whole surface (first show, or after a change of ratio).
+  // Draws the plane anew over the whole surface, with the last command's
+  // figure (first show, or after a change of ratio).
   void PaintAll();
   // A new device pixel ratio: as on the desktop, the old pixels mean nothing
-  // any more, so the raster is made anew at the new size and painted whole.
-  // Texts and captions stay. Returns false when the ratio did not change.
+  // any more, so the raster is made anew at the new size and painted whole,
+  // the last command's figure included. Texts and captions stay. Returns
+  // false when the ratio did not change.
   bool SetDevicePixelRatio(double devicePixelRatio);
   // Runs Command1..4's Click handler through the shared dispatch. Returns the
   // run-time error's report ("Errore di run-time '6':\n\nOverflow"), or ""
@@ -49,6 +52,9 @@ class PageForm final : public Form {
   std::string Click(std::string_view button);
 
   const RasterSurface& Raster() const { return *surface_; }
+  const LastCommand& Last() const { return last_; }
+  // The working of the last button pressed ("Procedimento"); empty before any.
+  const working::Working& LastWorking() const { return working_; }
   double DevicePixelRatio() const { return ratio_; }
 
   // Form
@@ -65,9 +71,11 @@ class PageForm final : public Form {
   double ratio_;
   std::string decimalMark_;
   std::unique_ptr<RasterSurface> surface_;
+  LastCommand last_;
   // One string per layout row, in the table's order: a text box's text or a
   // label's caption (unused for buttons and shapes).
   std::vector<std::string> values_;
+  working::Working working_;
 };
 
 // The device pixel ratio the page may ask for, kept to a range whose raster

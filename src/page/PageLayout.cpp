@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string_view>
 
+#include "core/figure/FigurePage.h"
 #include "core/form/FormLayout.h"
 #include "page/JsonText.h"
 #include "page/PageForm.h"
@@ -62,6 +63,7 @@ std::string Row(const layout::ControlRow& row) {
   std::string json = "{\"kind\":" + JsonText(KindName(row.kind));
   json += ",\"name\":" + JsonText(row.name);
   json += ",\"index\":" + std::to_string(row.index);
+  json += ",\"dataName\":" + JsonText(layout::ElementName(row.name, row.index));
   json += ",\"caption\":" + JsonText(row.caption);
   json += ",\"left\":" + std::to_string(Pixels(row.left));
   json += ",\"top\":" + std::to_string(Pixels(row.top));
@@ -77,10 +79,20 @@ std::string Row(const layout::ControlRow& row) {
   return json;
 }
 
+// The printed page's measures, the same as the desktop's.
+std::string Print() {
+  std::string json = "{\"marginMm\":" + Number(figure::kFileMarginMm);
+  json += ",\"titleGapMm\":" + Number(figure::kTitleGapMm);
+  json += ",\"textGapMm\":" + Number(figure::kTextGapMm);
+  json += ",\"titlePoints\":" + Number(figure::kTitlePoints) + "}";
+  return json;
+}
+
 }  // namespace
 
 std::string PageLayoutJson() {
-  std::string json = "{\"width\":" + std::to_string(kPageWidthCss);
+  std::string json = "{\"title\":" + JsonText(layout::kProgramTitle);
+  json += ",\"width\":" + std::to_string(kPageWidthCss);
   json += ",\"height\":" + std::to_string(kPageHeightCss);
   json += ",\"fontFamily\":" + JsonText(layout::kFormFontFamily);
   json += ",\"fallbackFamily\":" + JsonText(kFallbackFamily);
@@ -88,6 +100,7 @@ std::string PageLayoutJson() {
   json += ",\"fontPixels\":" + std::to_string(FontPixels(layout::kFormFontPoints));
   json += ",\"fontWeight\":" + std::to_string(layout::kFormFontWeight);
   json += ",\"background\":" + Css(kPageBackground);
+  json += ",\"print\":" + Print();
   json += ",\"controls\":[";
   const char* separator = "";
   for (const layout::ControlRow& row : layout::Controls()) {

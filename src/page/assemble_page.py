@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """Puts the page together as one self-contained HTML file: the template with
 the CSS, the form font (base64), the WebAssembly bytes (base64), emscripten's
-module loader and page.js written into it. Nothing is left to load."""
+module loader and the page's script units written into it. Nothing is left
+to load."""
 
 import argparse
 import base64
@@ -25,7 +26,8 @@ def script_text(path):
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__)
-    for name in ("template", "css", "figure-css", "page-js", "figure-js", "module-js", "wasm", "font", "output"):
+    for name in ("template", "css", "figure-css", "working-css", "page-js", "figure-js", "working-js", "png-chunks-js",
+                 "module-js", "wasm", "font", "output"):
         parser.add_argument("--" + name, type=pathlib.Path, required=True)
     args = parser.parse_args()
 
@@ -40,6 +42,9 @@ def main():
         "PAGE_JS": script_text(args.page_js),
         "FIGURE_CSS": args.figure_css.read_text(encoding="utf-8"),
         "FIGURE_JS": script_text(args.figure_js),
+        "WORKING_CSS": args.working_css.read_text(encoding="utf-8"),
+        "WORKING_JS": script_text(args.working_js),
+        "PNG_CHUNKS_JS": script_text(args.png_chunks_js),
     }
     template = args.template.read_text(encoding="utf-8")
     # One pass, so nothing written in is read again as a placeholder.

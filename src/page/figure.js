@@ -3,85 +3,26 @@
 // printed page shows it at its true size with its text below. The figure is
 // the plot square exactly as the canvas shows it now, never redrawn; its text
 // is written by the program itself (pr_figure_text), the same as the desktop's.
-// page.js calls setUpFigure(page) once the page is ready.
-'use strict';
+// One unit of the page (see page.html.in): takes the PNG chunk writer
+// (png_chunks.js), gives setUpFigure(page), which page.js calls once the
+// page is ready.
+(png) => {
+  'use strict';
 
-const setUpFigure = (() => {
   const FILE_NAME = 'punti-e-rette.png';
-  const TITLE = document.title;
-  const TITLE_POINTS = 13.2;  // the window's largest caption, as on the desktop's page
   const CSS_PIXELS_PER_INCH = 96;
   const METRES_PER_INCH = 0.0254;
-  const DESCRIPTION = 'Description';
 
-  // PNG chunks: a CRC-32 over type and data closes each one.
-
-  const CRC_TABLE = (() => {
-    const table = new Uint32Array(256);
-    for (let n = 0; n < 256; ++n) {
-      let c = n;
-      for (let k = 0; k < 8; ++k) c = c & 1 ? 0xEDB88320 ^ (c >>> 1) : c >>> 1;
-      table[n] = c >>> 0;
-    }
-    return table;
-  })();
-
-  function crc32(bytes) {
-    let c = 0xFFFFFFFF;
-    for (const byte of bytes) c = CRC_TABLE[(c ^ byte) & 0xFF] ^ (c >>> 8);
-    return (c ^ 0xFFFFFFFF) >>> 0;
-  }
-
-  function chunk(type, data) {
-    const bytes = new Uint8Array(12 + data.length);
-    const view = new DataView(bytes.buffer);
-    view.setUint32(0, data.length);
-    for (let i = 0; i < 4; ++i) bytes[4 + i] = type.charCodeAt(i);
-    bytes.set(data, 8);
-    view.setUint32(8 + data.length, crc32(bytes.subarray(4, 8 + data.length)));
-    return bytes;
-  }
-
-  // The pixel's true size: pHYs in pixels per metre, both ways.
-  function physicalSize(dotsPerMetre) {
-    const data = new Uint8Array(9);
-    const view = new DataView(data.buffer);
-    view.setUint32(0, dotsPerMetre);
-    view.setUint32(4, dotsPerMetre);
-    data[8] = 1;  // the unit is the metre
-    return chunk('pHYs', data);
-  }
-
-  // tEXt holds Latin-1 only; a text typed with other letters goes into an
-  // iTXt chunk (UTF-8) under the same keyword.
-  function description(text) {
-    const latin1 = [...text].every((c) => c.codePointAt(0) <= 0xFF);
-    if (latin1) {
-      const whole = `${DESCRIPTION}\0${text}`;
-      return chunk('tEXt', Uint8Array.from(whole, (c) => c.charCodeAt(0)));
-    }
-    // Keyword, then no compression, no language tag, no translated keyword.
-    const head = Uint8Array.from(`${DESCRIPTION}\0\0\0\0\0`, (c) => c.charCodeAt(0));
-    const body = new TextEncoder().encode(text);
-    const data = new Uint8Array(head.length + body.length);
-    data.set(head);
-    data.set(body, head.length);
-    return chunk('iTXt', data);
-  }
-
-  // The browser's PNG with the figure's size and text put in right after
-  // IHDR (any of its own pHYs or text chunks left out).
-  function withChunks(png, added) {
-    const view = new DataView(png.buffer, png.byteOffset, png.byteLength);
-    const parts = [png.subarray(0, 8)];
-    for (let at = 8; at < png.length;) {
-      const end = at + 12 + view.getUint32(at);
-      const type = String.fromCharCode(...png.subarray(at + 4, at + 8));
-      if (!['pHYs', 'tEXt', 'zTXt', 'iTXt'].includes(type)) parts.push(png.subarray(at, end));
-      if (type === 'IHDR') parts.push(...added);
-      at = end;
-    }
-    return new Blob(parts, { type: 'image/png' });
+  // The printed page's measures come with the layout, the same as the
+  // desktop's; figure.css has the rest of its look.
+  function printStyle(print) {
+    const style = document.createElement('style');
+    style.textContent = `@page { size: A4; margin: ${print.marginMm}mm; }
+@media print {
+  #figure-sheet .title { margin-bottom: ${print.titleGapMm}mm; }
+  #figure-sheet .text { margin-top: ${print.textGapMm}mm; }
+}`;
+    return style;
   }
 
   class Figure {
@@ -108,9 +49,8 @@ const setUpFigure = (() => {
       return copy;
     }
 
-    // What the boxes hold now, as typed, and what the labels show.
+    // The inputs as the last command read them and the results true of them.
     text() {
-      this.page.sendTexts();
       return this.call.text();
     }
 
@@ -122,7 +62,7 @@ const setUpFigure = (() => {
     async png(pixels, text) {
       const blob = await new Promise((resolve) => pixels.toBlob(resolve, 'image/png'));
       const bytes = new Uint8Array(await blob.arrayBuffer());
-      return withChunks(bytes, [physicalSize(this.dotsPerMetre()), description(text)]);
+      return png.withChunks(bytes, [png.physicalSize(this.dotsPerMetre()), png.description(text)]);
     }
 
     // Ctrl+S: a download, with no dialog, into the browser's downloads.
@@ -158,12 +98,13 @@ const setUpFigure = (() => {
     // The printed page: hidden on the screen, refreshed right before
     // printing, so it always shows the current figure.
     buildSheet() {
+      const { title: titleText, print } = this.page.layout;
       const sheet = document.createElement('section');
       sheet.id = 'figure-sheet';
       sheet.setAttribute('aria-hidden', 'true');
       const title = document.createElement('div');
       title.className = 'title';
-      title.textContent = TITLE;
+      title.textContent = titleText;
       const canvas = document.createElement('canvas');
       const text = document.createElement('div');
       text.className = 'text';
@@ -172,7 +113,8 @@ const setUpFigure = (() => {
       const font = this.page.form.style.font;
       sheet.style.font = font;
       title.style.font = font;
-      title.style.fontSize = `${TITLE_POINTS}pt`;
+      title.style.fontSize = `${print.titlePoints}pt`;
+      document.head.append(printStyle(print));
       return { canvas, text };
     }
 
@@ -209,4 +151,4 @@ const setUpFigure = (() => {
     document.addEventListener('keydown', (event) => figure.onKey(event), true);
     return figure;
   };
-})();
+}

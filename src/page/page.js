@@ -2,17 +2,18 @@
 // hands over (no copy of the table here), shows the program's raster on a
 // canvas pixel for pixel, and passes texts in and clicks on. Every handler
 // runs in the WebAssembly module, through the same dispatch as on the desktop.
-// PR_WASM_BASE64 (the module's bytes) and createPageModule come from the page.
-'use strict';
+// One unit of the page (see page.html.in), the last: takes
+// { createPageModule, wasmBase64, setUpFigure, setUpWorking } and starts the page.
+(parts) => {
+  'use strict';
 
-(() => {
-  // The template's <title> is the program's title.
-  const TITLE = document.title;
+  const { createPageModule, wasmBase64, setUpFigure, setUpWorking } = parts;
 
-  function wasmBytes() {
-    const text = atob(PR_WASM_BASE64);
-    const bytes = new Uint8Array(text.length);
-    for (let i = 0; i < text.length; ++i) bytes[i] = text.charCodeAt(i);
+  // The module's bytes, handed to it directly: no fetch, not even of a data: URL.
+  function bytesOfBase64(text) {
+    const binary = atob(text);
+    const bytes = new Uint8Array(binary.length);
+    for (let i = 0; i < binary.length; ++i) bytes[i] = binary.charCodeAt(i);
     return bytes;
   }
 
@@ -26,10 +27,6 @@
     } catch (error) {
       return '.';
     }
-  }
-
-  function dataName(row) {
-    return row.index >= 0 ? `${row.name}(${row.index})` : row.name;
   }
 
   function fontOf(layout, pixels) {
@@ -56,15 +53,25 @@
       this.labels = [];
       this.boxes = [];
       this.focusOrder = [];
+      this.pressListeners = [];
+      // Room kept free beside the form (the working's panel) in CSS pixels,
+      // for a viewport of the given size.
+      this.reserve = () => ({ right: 0, bottom: 0 });
+    }
+
+    // `listener()` runs after every press, once labels and canvas show its results.
+    onPress(listener) {
+      this.pressListeners.push(listener);
     }
 
     start() {
       this.build();
-      this.scale = this.fitScale();
-      this.applyScale();
+      this.fit();
       this.call.open(this.ratio(), decimalMark());
       this.draw();
       this.focusOrder[0].focus();
+      // A rotation, a resized window, the browser's zoom (a new device pixel
+      // ratio changes the viewport's CSS size too).
       window.addEventListener('resize', () => this.followViewport());
       this.watchRatio();
     }
@@ -87,7 +94,7 @@
       // In the table's order: later rows lie above earlier ones.
       for (const row of layout.controls) {
         const element = this.create(row);
-        element.dataset.name = dataName(row);
+        element.dataset.name = row.dataName;
         element.classList.add('control', row.kind);
         Object.assign(element.style, { left: `${row.left}px`, top: `${row.top}px` });
         if (row.kind !== 'label' || !row.autoSize) {
@@ -196,6 +203,7 @@
         if (caption !== element.textContent) this.showCaption(row, element, caption);
       }
       this.draw();
+      for (const listener of this.pressListeners) listener();
       if (report) showError(report);
     }
 
@@ -219,29 +227,44 @@
       this.canvas.getContext('2d').putImageData(new ImageData(bytes, width, height), 0, 0);
     }
 
-    // Small screens: the whole form scales down to fit, never up; the raster
-    // is then made for the device pixels the scaled canvas covers, so it
-    // stays one pixel to one device pixel.
+    // The form as large as the screen: it fills the viewport as far
+    // as its proportions allow, up or down, centred on the background. The
+    // raster is made for the device pixels the scaled canvas covers (form
+    // scale x device pixel ratio), so it stays one pixel to one device pixel.
 
     ratio() {
       return window.devicePixelRatio * this.scale;
     }
 
+    // The viewport less the room kept free beside the form.
+    room() {
+      const view = viewportSize();
+      const kept = this.reserve(view);
+      return { width: view.width - kept.right, height: view.height - kept.bottom };
+    }
+
     fitScale() {
-      const { width, height } = this.layout;
-      return Math.min(1, window.innerWidth / width, window.innerHeight / height);
+      const { width, height } = this.room();
+      const scale = Math.min(width / this.layout.width, height / this.layout.height);
+      return scale > 0 && Number.isFinite(scale) ? scale : 1;
     }
 
-    applyScale() {
-      this.form.style.transform = this.scale < 1 ? `scale(${this.scale})` : '';
+    // Scales and centres the form; its top-left corner on a device pixel, so
+    // the canvas's pixels fall on the screen's.
+    fit() {
+      this.scale = this.fitScale();
+      const { width, height } = this.room();
+      const onDevicePixel = (css) => Math.max(0, Math.floor(css * window.devicePixelRatio) / window.devicePixelRatio);
+      const { style } = this.form;
+      style.left = `${onDevicePixel((width - this.layout.width * this.scale) / 2)}px`;
+      style.top = `${onDevicePixel((height - this.layout.height * this.scale) / 2)}px`;
+      style.transform = `scale(${this.scale})`;
     }
 
+    // After any change of scale the raster is made anew and the program
+    // redraws the plane with the last command's figure on it.
     followViewport() {
-      const scale = this.fitScale();
-      if (scale !== this.scale) {
-        this.scale = scale;
-        this.applyScale();
-      }
+      this.fit();
       if (this.call.setRatio(this.ratio())) this.draw();
     }
 
@@ -265,16 +288,29 @@
     dialog.querySelector('button').focus();
   }
 
-  function setUpErrorDialog() {
+  // The viewport the browser shows the page in, in CSS pixels. The form is
+  // fixed, so it never widens the layout the way a page wider than a phone's
+  // screen does (the browser would zoom it out): the layout viewport is the
+  // screen. Its size, unlike the visual viewport's, stays as it is under a
+  // pinch zoom and when the on-screen keyboard opens, so typing into a box
+  // does not shrink the form; the browser pans to the box instead.
+  function viewportSize() {
+    const page = document.documentElement;
+    return { width: page.clientWidth, height: page.clientHeight };
+  }
+
+  function setUpErrorDialog(title) {
     const dialog = document.getElementById('error');
-    dialog.querySelector('.title').textContent = TITLE;
+    dialog.querySelector('.title').textContent = title;
     dialog.querySelector('button').addEventListener('click', () => dialog.close());
   }
 
-  setUpErrorDialog();
-  createPageModule({ wasmBinary: wasmBytes() }).then((module) => {
+  createPageModule({ wasmBinary: bytesOfBase64(wasmBase64) }).then((module) => {
     const page = new Page(module);
+    document.title = page.layout.title;
+    setUpErrorDialog(page.layout.title);
+    setUpWorking(page);
     page.start();
     setUpFigure(page);
   });
-})();
+}

@@ -29,6 +29,11 @@ void CaptionLabel::SetCaption(const QString& caption) {
   if (autoSize_) FitToCaption();
 }
 
+void CaptionLabel::SetLineHeight(int lineHeight) {
+  lineHeight_ = lineHeight;
+  if (autoSize_) FitToCaption();
+}
+
 void CaptionLabel::FitToCaption() {
   const QFontMetricsF metrics(font());
   const double emPixels = font().pointSizeF() * logicalDpiY() / 72.0;

@@ -15,6 +15,8 @@ class CaptionLabel final : public QLabel {
   CaptionLabel(const QString& caption, bool autoSize, int lineHeight, QWidget* parent);
 
   void SetCaption(const QString& caption);
+  // A new line height (the form was scaled); the label fits its caption again.
+  void SetLineHeight(int lineHeight);
   bool AutoSize() const { return autoSize_; }
 
  private:

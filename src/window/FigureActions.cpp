@@ -45,9 +45,23 @@ void FigureActions::AddAction(const QString& text, const QKeySequence& keys, voi
   actions_.append(action);
 }
 
+QAction* FigureActions::AddWorkingToggle(std::function<void(bool)> show) {
+  workingToggle_ = new QAction(QStringLiteral("Mostra il procedimento"), &window_);
+  workingToggle_->setCheckable(true);
+  workingToggle_->setShortcut(QKeySequence(Qt::Key_F9));
+  workingToggle_->setShortcutContext(Qt::WindowShortcut);
+  connect(workingToggle_, &QAction::toggled, this, [show = std::move(show)](bool on) { show(on); });
+  window_.addAction(workingToggle_);
+  return workingToggle_;
+}
+
 void FigureActions::ShowMenu(const QPoint& globalPosition) {
   QMenu menu(&window_);
   menu.addActions(actions_);
+  if (workingToggle_ != nullptr) {
+    menu.addSeparator();
+    menu.addAction(workingToggle_);
+  }
   menu.exec(globalPosition);
 }
 

@@ -20,6 +20,11 @@ class FigureActions final : public QObject {
   // `current` gives the figure as the window shows it at that moment.
   FigureActions(QWidget& window, std::function<Figure()> current);
 
+  // "Mostra il procedimento" (F9, the key that shows and hides a side pane
+  // on Linux desktops): checked while `show(true)` has the working shown.
+  // Returns the action, to uncheck it when the working's window is closed.
+  QAction* AddWorkingToggle(std::function<void(bool)> show);
+
   void ShowMenu(const QPoint& globalPosition);
 
  private:
@@ -32,6 +37,7 @@ class FigureActions final : public QObject {
   QWidget& window_;
   std::function<Figure()> current_;
   QList<QAction*> actions_;
+  QAction* workingToggle_ = nullptr;
 };
 
 }  // namespace pr::window

@@ -121,12 +121,18 @@ bool PaintFigurePage(const Figure& figure, QPagedPaintDevice& device) {
   painter.drawImage(square, figure.image);
   y = square.bottom() + DevicePixels(kTextGapMm, device);
 
+  // The working's steps are longer than the page is wide: each line wraps
+  // at the margin, and what does not fit goes on to a new page.
   painter.setFont(FormFont(layout::kFormFontPoints));
-  const double lineSpacing = painter.fontMetrics().lineSpacing();
-  y += painter.fontMetrics().ascent();
+  const double width = device.width();
   for (const QString& line : figure.text.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
-    painter.drawText(QPointF(0, y), line);
-    y += lineSpacing;
+    const QRectF needed = painter.boundingRect(QRectF(0, 0, width, device.height()), Qt::TextWordWrap, line);
+    if (y + needed.height() > device.height() && y > 0) {
+      if (!device.newPage()) return false;
+      y = 0;
+    }
+    painter.drawText(QRectF(0, y, width, needed.height()), Qt::TextWordWrap, line);
+    y += needed.height();
   }
   return painter.end();
 }

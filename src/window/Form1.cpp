@@ -7,16 +7,23 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPushButton>
+#include <QRegion>
+#include <QScreen>
 #include <cmath>
 #include <stdexcept>
+#include <utility>
 
-#include "core/form/EventDispatch.h"
 #include "plot/FigurePixels.h"
 #include "core/figure/FigureText.h"
 #include "core/form/FormLayout.h"
+#include "core/surface/FormBackground.h"
 #include "window/CaptionLabel.h"
 #include "window/FigureActions.h"
+#include "window/WorkingWindow.h"
+#include "geometry/working/ClickWorking.h"
 #include "window/FormFont.h"
+#include "window/FormLook.h"
+#include "window/WindowKeys.h"
 #include "window/QtColour.h"
 #include "window/QtText.h"
 #include "window/Twips.h"
@@ -24,23 +31,6 @@
 #include "plot/FormPaint.h"
 
 namespace pr::window {
-namespace {
-
-// Drawing reaches only the clip while Paint runs, however the handler ends.
-class ClipScope {
- public:
-  ClipScope(RasterSurface& surface, std::vector<PixelRect> clip) : surface_(surface) {
-    surface_.SetClip(std::move(clip));
-  }
-  ~ClipScope() { surface_.ClearClip(); }
-  ClipScope(const ClipScope&) = delete;
-  ClipScope& operator=(const ClipScope&) = delete;
-
- private:
-  RasterSurface& surface_;
-};
-
-}  // namespace
 
 // Brings what a failed handler drew onto the screen before the report is
 // shown, so the student sees the figure up to the failing step.
@@ -48,31 +38,42 @@ class Form1::ShowingReporter final : public ErrorReporter {
  public:
   ShowingReporter(Form1& form, ErrorReporter& next) : form_(form), next_(next) {}
   void Report(const std::string& message) override {
+    last_ = message;
     form_.update();
     next_.Report(message);
   }
+  // The report of the handler that ran last, "" when it ran to its end.
+  std::string TakeReport() { return std::exchange(last_, {}); }
 
  private:
   Form1& form_;
   ErrorReporter& next_;
+  std::string last_;
 };
 
 Form1::Form1(ErrorReporter& reporter, QWidget* parent)
     : QWidget(parent), reporter_(std::make_unique<ShowingReporter>(*this, reporter)) {
   setWindowTitle(FromView(layout::kProgramTitle));
   setFont(FormFont(layout::kFormFontPoints));
+  setPalette(FormPalette());
   // The surface covers the whole client area; nothing else paints under it.
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAutoFillBackground(false);
 
-  const double dpi = logicalDpiX();
-  resize(PixelsCovering(layout::kLayoutWidth, dpi), PixelsCovering(layout::kLayoutHeight, dpi));
-  surface_ = std::make_unique<RasterSurface>(DeviceWidth(), DeviceHeight(), CurrentTwipsPerPixel(),
-                                             FromQColor(palette().color(QPalette::Window)));
+  resize(BaseSize());
+  placement_ = PlaceForm(size(), BaseSize());
+  surface_ = std::make_unique<RasterSurface>(0, 0, TwipsPerPixel(logicalDpiX(), 1.0), kFormBackground);
+  FollowScale();
 
-  controls_ = BuildControls(*this, dpi);
+  placedDpi_ = logicalDpiX();
+  controls_ = BuildControls(*this, placedDpi_);
   ConnectClickHandlers();
+  AddWindowKeys(*this);
   figureActions_ = std::make_unique<FigureActions>(*this, [this] { return CurrentFigure(); });
+  workingWindow_ = new WorkingWindow(*this);
+  QAction* toggle = figureActions_->AddWorkingToggle([this](bool show) { ShowWorking(show); });
+  workingWindow_->addAction(toggle);  // F9 hides it again from its own window
+  workingWindow_->OnHidden([toggle] { toggle->setChecked(false); });
   // The focusable control with the lowest tab index.
   Control("Command1")->setFocus();
 }
@@ -99,8 +100,7 @@ std::string Form1::Shown(std::string_view name, int index) const {
 }
 
 Figure Form1::CurrentFigure() const {
-  const std::string text =
-      figure::FigureText([this](std::string_view name, int index) { return Shown(name, index); }, DecimalMark());
+  const std::string text = figure::FigureText(last_, DecimalMark(), working::WorkingText(working_));
   return TakeFigure(*surface_, QString::fromStdString(text));
 }
 
@@ -117,53 +117,98 @@ QWidget* Form1::Control(std::string_view name, int index) const {
 
 void Form1::Uncover(const PixelRect& rect) {
   surface_->FillBackground(rect);
-  RaisePaint({rect});
+  RedrawPlane();
 }
 
-int Form1::DeviceWidth() const { return static_cast<int>(std::ceil(width() * devicePixelRatioF())); }
-int Form1::DeviceHeight() const { return static_cast<int>(std::ceil(height() * devicePixelRatioF())); }
+QSize Form1::BaseSize() const {
+  const double dpi = logicalDpiX();
+  return {PixelsCovering(layout::kLayoutWidth, dpi), PixelsCovering(layout::kLayoutHeight, dpi)};
+}
 
-double Form1::CurrentTwipsPerPixel() const { return TwipsPerPixel(logicalDpiX(), devicePixelRatioF()); }
+// The form follows the window: scaled to fit and centred. Controls and
+// fonts are placed anew only when the scale or the place changed.
+void Form1::FollowWindow() {
+  const double dpi = logicalDpiX();
+  const FormPlacement placement = PlaceForm(size(), BaseSize());
+  const bool rescaled = placement.scale != placement_.scale || dpi != placedDpi_;
+  if (rescaled) setFont(FormFont(layout::kFormFontPoints * placement.scale));
+  if (rescaled || placement.origin != placement_.origin) {
+    PlaceControls(controls_, dpi, placement.scale, placement.origin);
+    update();
+  }
+  placement_ = placement;
+  placedDpi_ = dpi;
+  FollowScale();
+}
 
-// A new screen or device pixel ratio changes the twips per pixel: the old
-// pixels mean nothing any more, so the whole surface is filled and painted.
+// A new scale, screen or device pixel ratio changes the twips per pixel:
+// the old pixels mean nothing any more, so the raster is made anew for the
+// device pixels the form covers, and the plane and the last command's
+// figure are drawn on it again.
 bool Form1::FollowScale() {
-  const double twipsPerPixel = CurrentTwipsPerPixel();
-  if (twipsPerPixel == surface_->TwipsPerPixel()) return false;
-  surface_->Rescale(DeviceWidth(), DeviceHeight(), twipsPerPixel);
-  if (shown_) RaisePaint({{0, 0, surface_->Width(), surface_->Height()}});
+  const double ratio = devicePixelRatioF();
+  const int width = static_cast<int>(std::ceil(placement_.size.width() * ratio));
+  const int height = static_cast<int>(std::ceil(placement_.size.height() * ratio));
+  const double twipsPerPixel = TwipsPerPixel(logicalDpiX() * placement_.scale, ratio);
+  const int dotSize = DotSizeFor(placement_.scale * ratio);
+  if (twipsPerPixel == surface_->TwipsPerPixel() && dotSize == surface_->DotSize() &&
+      width == surface_->Width() && height == surface_->Height()) {
+    return false;
+  }
+  surface_->Rescale(width, height, twipsPerPixel, dotSize);
+  if (shown_) RedrawPlane();
   return true;
+}
+
+void Form1::ZoomTo(double scale) {
+  if (isFullScreen() || isMaximized()) showNormal();
+  const QSize base = BaseSize();
+  QSize wanted(static_cast<int>(std::lround(base.width() * scale)),
+               static_cast<int>(std::lround(base.height() * scale)));
+  if (screen() != nullptr) wanted = wanted.boundedTo(screen()->availableGeometry().size());
+  resize(wanted);
+}
+
+void Form1::SetFullScreen(bool fullScreen) {
+  if (fullScreen == isFullScreen()) return;
+  if (fullScreen) {
+    showFullScreen();
+  } else {
+    showNormal();
+  }
 }
 
 void Form1::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (shown_) return;  // restored, not first shown: the surface still holds everything
   shown_ = true;
-  FollowScale();
-  RaisePaint({{0, 0, surface_->Width(), surface_->Height()}});
+  FollowWindow();
+  RedrawPlane();
 }
 
 void Form1::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  if (FollowScale()) return;
-  std::vector<PixelRect> added = surface_->Resize(DeviceWidth(), DeviceHeight());
-  if (shown_ && !added.empty()) RaisePaint(std::move(added));
+  FollowWindow();
 }
 
 void Form1::paintEvent(QPaintEvent*) {
-  FollowScale();
+  FollowWindow();  // the window may have moved to a screen of another DPI or ratio
   // Wraps the surface's own pixels: no copy is made to show them.
   QImage image(reinterpret_cast<uchar*>(surface_->Data()), surface_->Width(), surface_->Height(),
                surface_->BytesPerLine(), QImage::Format_RGB32);
   image.setDevicePixelRatio(devicePixelRatioF());
   QPainter painter(this);
-  painter.drawImage(QPoint(0, 0), image);
+  // Around the form, the form's background.
+  const QRect form(placement_.origin, placement_.size);
+  const QRegion around = QRegion(rect()).subtracted(QRegion(form));
+  for (const QRect& part : around) painter.fillRect(part, ToQColor(kFormBackground));
+  painter.drawImage(placement_.origin, image);
 }
 
 // The figure's menu opens on the plot square only; elsewhere a right-click
 // does what it always did.
 void Form1::contextMenuEvent(QContextMenuEvent* event) {
-  const QPointF device = QPointF(event->pos()) * devicePixelRatioF();
+  const QPointF device = QPointF(event->pos() - placement_.origin) * devicePixelRatioF();
   const PixelRect square = figure::FigurePixels(*surface_);
   if (event->reason() != QContextMenuEvent::Mouse ||
       !square.Contains(static_cast<int>(device.x()), static_cast<int>(device.y()))) {
@@ -173,23 +218,34 @@ void Form1::contextMenuEvent(QContextMenuEvent* event) {
   figureActions_->ShowMenu(event->globalPos());
 }
 
-void Form1::RaisePaint(std::vector<PixelRect> filled) {
-  {
-    ClipScope clip(*surface_, std::move(filled));
-    Dispatch([this] { Form_Paint(*this); }, *reporter_);
-  }
+void Form1::RedrawPlane() {
+  RedrawFigure(*this, Form_Paint, last_);
   update();
 }
 
-void Form1::Run(void (*handler)(Form&)) {
-  Dispatch([this, handler] { handler(*this); }, *reporter_);
+void Form1::Run(const ClickHandler& click) {
+  reporter_->TakeReport();
+  last_.Run(click.handler, *this, *reporter_);
   update();
+  // Made now, from the same boxes the command has just read, so it stays
+  // true of the last command as the handout does.
+  working_ = working::WorkingOfClick(click.button, *this, reporter_->TakeReport());
+  workingWindow_->ShowWorking(working_);
+}
+
+void Form1::ShowWorking(bool show) {
+  if (show == workingWindow_->isVisible()) return;
+  if (show) {
+    workingWindow_->ShowBesideForm();
+  } else {
+    workingWindow_->hide();
+  }
 }
 
 void Form1::ConnectClickHandlers() {
   for (const ClickHandler& click : kClickHandlers) {
     auto* button = static_cast<QPushButton*>(Control(click.button));
-    connect(button, &QPushButton::clicked, this, [this, handler = click.handler] { Run(handler); });
+    connect(button, &QPushButton::clicked, this, [this, &click] { Run(click); });
   }
 }
 

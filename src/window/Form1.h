@@ -8,20 +8,29 @@
 
 #include "core/form/ErrorReporter.h"
 #include "core/form/Form.h"
+#include "core/form/LastCommand.h"
 #include "core/surface/RasterSurface.h"
+#include "geometry/Commands.h"
+#include "geometry/working/Working.h"
 #include "window/FigureExport.h"
 #include "window/FormControls.h"
+#include "window/FormScale.h"
 
 namespace pr::window {
 
 class FigureActions;
+class WorkingWindow;
 
 // The program's one window. It keeps the drawing surface itself, a raster
 // under its 42 controls; the toolkit's paint events only show that raster.
-// The program's Paint (Form_Paint) is raised only where the surface was
-// filled with the background colour: when the window is first shown, in the
-// area a resize adds, after a change of scale, and through Uncover. So a
-// figure is never wiped by a repaint the toolkit chose to make.
+// The whole form scales with the window, keeping its proportions, centred,
+// the rest of the window in the form's background; the raster is made for
+// the device pixels the scaled form covers.
+// The plane is drawn anew only when the surface was filled with the
+// background colour: when the window is first shown, after a change of
+// scale, device pixel ratio or screen, and through Uncover; each time the
+// last command's figure is drawn again over it (LastCommand), so a figure
+// is never lost to a repaint.
 class Form1 final : public QWidget, public Form {
  public:
   explicit Form1(ErrorReporter& reporter, QWidget* parent = nullptr);
@@ -35,10 +44,17 @@ class Form1 final : public QWidget, public Form {
 
   // What the platform does when part of a covered window is uncovered: the
   // rectangle (device pixels) is filled with the background colour, then
-  // Paint is raised clipped to it.
+  // the plane and the last command's figure are drawn again.
   void Uncover(const PixelRect& rect);
 
   const RasterSurface& Raster() const { return *surface_; }
+  // The form's scale (1 at 100 %) and where its top-left corner stands.
+  double Scale() const { return placement_.scale; }
+  QPoint FormOrigin() const { return placement_.origin; }
+  // Sizes the window so the form stands at `scale` (within the screen),
+  // leaving full screen or maximised first.
+  void ZoomTo(double scale);
+  void SetFullScreen(bool fullScreen);
   // A control by name and index, for tests and the accessibility check.
   QWidget* Control(std::string_view name, int index = kNoIndex) const;
   const std::vector<FormControl>& Controls() const { return controls_; }
@@ -46,6 +62,10 @@ class Form1 final : public QWidget, public Form {
   std::string Shown(std::string_view name, int index = kNoIndex) const;
   // The plot square as the window shows it now, with the labels' texts.
   Figure CurrentFigure() const;
+  // The last command's working, as the "Procedimento" window shows it.
+  const working::Working& LastWorking() const { return working_; }
+  // Shows or hides the "Procedimento" window beside the form.
+  void ShowWorking(bool show);
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -56,18 +76,23 @@ class Form1 final : public QWidget, public Form {
  private:
   class ShowingReporter;
 
-  int DeviceWidth() const;
-  int DeviceHeight() const;
-  double CurrentTwipsPerPixel() const;
+  QSize BaseSize() const;
+  void FollowWindow();
   bool FollowScale();
-  void RaisePaint(std::vector<PixelRect> filled);
-  void Run(void (*handler)(Form&));
+  // The plane drawn anew with the last command's figure over it.
+  void RedrawPlane();
+  void Run(const ClickHandler& click);
   void ConnectClickHandlers();
 
   std::unique_ptr<ShowingReporter> reporter_;
   std::unique_ptr<RasterSurface> surface_;
+  LastCommand last_;
   std::vector<FormControl> controls_;
   std::unique_ptr<FigureActions> figureActions_;
+  FormPlacement placement_;
+  double placedDpi_ = 0.0;  // the logical DPI the controls were placed for
+  working::Working working_;
+  WorkingWindow* workingWindow_ = nullptr;  // owned by this window, as its child
   bool shown_ = false;
 };
 

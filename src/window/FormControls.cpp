@@ -26,9 +26,10 @@ void SetForeColour(QWidget& widget, QPalette::ColorRole role, const ControlRow& 
 }
 
 // Controls in the form font inherit it from the form; the others get their
-// own size of the same face.
-void SetFont(QWidget& widget, const ControlRow& row) {
-  if (row.fontPoints != layout::kFormFontPoints) widget.setFont(FormFont(row.fontPoints));
+// own size of the same face, scaled with the form. A shape shows no text.
+void SetFont(QWidget& widget, const ControlRow& row, double scale = 1.0) {
+  if (row.kind == ControlKind::Shape || row.fontPoints == layout::kFormFontPoints) return;
+  widget.setFont(FormFont(row.fontPoints * scale));
 }
 
 QWidget* CreateLabel(const ControlRow& row, QWidget& form, double dpi) {
@@ -74,9 +75,10 @@ QWidget* Create(const ControlRow& row, QWidget& form, double dpi) {
   return nullptr;
 }
 
-void Place(QWidget& widget, const ControlRow& row, double dpi) {
-  widget.setGeometry(TwipsToPixels(row.left, dpi), TwipsToPixels(row.top, dpi), TwipsToPixels(row.width, dpi),
-                     TwipsToPixels(row.height, dpi));
+// `dpi` is the logical DPI times the form's scale: twips become scaled pixels.
+void Place(QWidget& widget, const ControlRow& row, double dpi, QPoint origin = {}) {
+  widget.setGeometry(origin.x() + TwipsToPixels(row.left, dpi), origin.y() + TwipsToPixels(row.top, dpi),
+                     TwipsToPixels(row.width, dpi), TwipsToPixels(row.height, dpi));
   // An auto-size label measures its caption again in this window's font.
   if (auto* label = dynamic_cast<CaptionLabel*>(&widget); label && label->AutoSize()) {
     label->SetCaption(label->text());
@@ -98,6 +100,16 @@ void LinkTabOrder(std::vector<FormControl> controls) {
 }
 
 }  // namespace
+
+void PlaceControls(const std::vector<FormControl>& controls, double logicalDpi, double scale, QPoint origin) {
+  for (const FormControl& control : controls) {
+    SetFont(*control.widget, *control.row, scale);
+    if (auto* label = dynamic_cast<CaptionLabel*>(control.widget)) {
+      label->SetLineHeight(TwipsToPixels(control.row->height, logicalDpi * scale));
+    }
+    Place(*control.widget, *control.row, logicalDpi * scale, origin);
+  }
+}
 
 QString ControlName(std::string_view name, int index) {
   const QString base = FromView(name);

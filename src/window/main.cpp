@@ -5,12 +5,14 @@
 #include <QTranslator>
 
 #include "window/Form1.h"
+#include "window/FormLook.h"
 #include "window/MessageBoxReporter.h"
 #include "window/MissingQtTexts.h"
 
 // The platform shows Form1; from then on only its event handlers run.
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
+  pr::window::UseFormLook();
   QApplication::setApplicationName(QStringLiteral("punti-e-rette"));
   // Ties the window to its menu entry, so docks and launch feedback match it.
   QGuiApplication::setDesktopFileName(QStringLiteral("it.puntierette.PuntiERette"));

@@ -5,6 +5,7 @@ person drives it. Usage: PR_PREFIX=prefix python3 take_screenshots.py FOLDER
 import os
 import subprocess
 import sys
+import time
 
 import person
 
@@ -25,6 +26,35 @@ def main(folder):
             person.press_and_look(session, command).save_png(os.path.join(folder, name))
             print(os.path.join(folder, name))
         print(save_page(session, folder))
+    classroom(folder)
+
+
+def classroom(folder):
+    """The form as a class sees it: the white line at 100 %, the yellow one
+    zoomed to 200 % (redrawn at the new scale), and the window filling a
+    1920 x 1080 projector, as full screen shows it there (sized by hand: the
+    screen must be larger for 200 %, and with no window manager under Xvfb
+    a full-screen request may go unanswered)."""
+    with person.open_window("it_IT.UTF-8", screen=(2000, 1200)) as session:
+        person.enter(session, "5", ("-4", "-3"), ("-2", "4"), ("5", "-1"))
+        shot = person.press_and_look(session, "Command3")
+        shot.save_png(os.path.join(folder, "classroom-100.png"))
+        person.press_and_look(session, "Command4")
+        for _ in range(5):  # 110, 125, 150, 175, 200 %
+            session.key("ctrl+plus")
+        session.wait_for(lambda: session.window_size() == (1948, 1152), "the window at 200 %")
+        session.stable_screenshot().save_png(os.path.join(folder, "classroom-200.png"))
+        session.key("ctrl+0")
+        session.wait_for(lambda: session.window_size() == (974, 576), "the window at 100 %")
+        session.key("F11")
+        time.sleep(0.5)
+        if session.window_size() != (974, 576):  # honoured, on this 2000 x 1200 screen
+            session.key("F11")
+            session.wait_for(lambda: session.window_size() == (974, 576), "the window out of full screen")
+        session.resize(1920, 1080)
+        session.stable_screenshot().save_png(os.path.join(folder, "classroom-1920x1080.png"))
+    for name in ("classroom-100.png", "classroom-200.png", "classroom-1920x1080.png"):
+        print(os.path.join(folder, name))
 
 
 def save_page(session, folder):

@@ -1,7 +1,8 @@
 """At a device pixel ratio of 2 the window is the same picture at twice the
 resolution: twice the size, every control and figure in the same place in
 twips, and the plot, lines and text drawn at device resolution (crisp), not
-scaled up from a picture at ratio 1."""
+scaled up from a picture at ratio 1: a dot is two device pixels wide, as at
+100 %, but placed on the finer cells."""
 
 import os
 import unittest
@@ -55,19 +56,22 @@ class HiDpi(unittest.TestCase):
         width, height = self.size[1]
         self.assertEqual(self.size[2], (2 * width, 2 * height))
 
-    def test_grid_dots_are_single_device_pixels(self):
+    def test_grid_dots_are_two_device_pixels_placed_at_device_resolution(self):
         shot = self.start[2]
         background = shot.pixel(to_pixel(7000, 2), to_pixel(3000, 2))
         for x in (320, 1280, 4800, 6080):
             for y in (40, 2000, 5200):
                 px, py = to_pixel(x, 2), to_pixel(y, 2)
                 with self.subTest(twips=(x, y)):
-                    self.assertEqual(shot.pixel(px, py), BACKGROUND_GRID)
-                    # Scaled up from ratio 1, a dot would be a 2 by 2 block.
-                    self.assertEqual(shot.pixel(px + 1, py), background)
-                    self.assertEqual(shot.pixel(px, py + 1), background)
-        self.assertEqual(shot.pixel(to_pixel(3200, 2), to_pixel(500, 2)), BLACK)
-        self.assertEqual(shot.pixel(to_pixel(3200, 2) + 1, to_pixel(500, 2)), background)
+                    for dx, dy in ((0, 0), (1, 0), (0, 1), (1, 1)):
+                        self.assertEqual(shot.pixel(px + dx, py + dy), BACKGROUND_GRID)
+                    self.assertEqual(shot.pixel(px + 2, py), background)
+                    self.assertEqual(shot.pixel(px, py + 2), background)
+                    # Scaled up from ratio 1, the dots at y = 40 and 5200 would
+                    # start one row higher (at 2 * floor(y / 15)).
+                    self.assertEqual(shot.pixel(px, py - 1), background)
+        self.assertEqual(shot.pixel(to_pixel(3200, 2) + 1, to_pixel(500, 2)), BLACK)
+        self.assertEqual(shot.pixel(to_pixel(3200, 2) + 2, to_pixel(500, 2)), background)
 
     def test_triangle_lands_in_the_same_twips(self):
         figure = Figure(10, scale=2)

@@ -1,54 +1,73 @@
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
-#include <utility>
+#include <vector>
 
 #include "core/figure/FigureText.h"
+#include "core/numbers/RuntimeError.h"
+#include "core/surface/RasterSurface.h"
+#include "geometry/Commands.h"
+#include "support/FakeForm.h"
+#include "support/RecordingSurface.h"
 
 namespace pr::figure {
 namespace {
 
-using Shown = std::map<std::pair<std::string, int>, std::string>;
+using testing::FakeForm;
 
-// The captions every window starts with.
-Shown FreshWindow() {
-  return {{{"Label16", -1}, "Distanze tra i punti"},
-          {{"Label12", -1}, "P1-P2"},
-          {{"Label14", -1}, "P1-P3"},
-          {{"Label15", -1}, "P2-P3"},
-          {{"Label18", -1}, "Area triang."}};
-}
+class Ignored final : public ErrorReporter {
+ public:
+  void Report(const std::string&) override {}
+};
 
-Shown With(Shown shown, const Shown& more) {
-  for (const auto& [key, text] : more) shown[key] = text;
-  return shown;
-}
+// The seven boxes in the order the commands read them.
+constexpr std::pair<const char*, int> kBoxes[] = {{"Text1", 0}, {"Text2", 0}, {"Text1", 1}, {"Text2", 1},
+                                                  {"Text1", 2}, {"Text2", 2}, {"Text4", -1}};
+
+// A command as the handout sees one: it reads the first `reads` boxes, then
+// writes its captions, or stops with Overflow when it read fewer than seven.
+struct Press {
+  std::vector<std::string> boxes;  // what is typed before the press
+  std::size_t reads;
+  std::vector<std::pair<std::string, std::string>> captions;
+};
 
 struct Case {
   const char* what;
-  Shown shown;
+  std::vector<Press> presses;
   const char* decimalMark;
   const char* expected;
 };
 
-TEST(FigureTextTest, SaysWhatTheBoxesAndLabelsShow) {
+std::string HandoutAfter(const std::vector<Press>& presses, const char* decimalMark) {
+  RecordingSurface surface;
+  FakeForm form(surface, decimalMark);
+  LastCommand last;
+  Ignored ignored;
+  for (const Press& press : presses) {
+    for (std::size_t i = 0; i < press.boxes.size(); ++i) form.SetText(kBoxes[i].first, kBoxes[i].second, press.boxes[i]);
+    last.Run(
+        [&press](Form& f) {
+          for (std::size_t i = 0; i < press.reads; ++i) f.Text(kBoxes[i].first, kBoxes[i].second);
+          if (press.reads < 7) throw RuntimeError(ErrorCode::Overflow);
+          for (const auto& [label, caption] : press.captions) f.SetCaption(label, caption);
+        },
+        form, ignored);
+  }
+  return FigureText(last, decimalMark);
+}
+
+const std::vector<std::string> kOldPoints = {"0", "1", "1", "3", "-6", "-7", "10"};
+const std::vector<std::string> kNewPoints = {"-4", "-3", "4", "3", "4", "-3", "5"};
+
+TEST(FigureTextTest, SaysWhatTheLastCommandReadAndWhatItsInputsGave) {
   const Case cases[] = {
-      {"nothing typed, nothing run", FreshWindow(), ",",
-       "P1 (x1; y1) = (0; 0)   (scritti \"\"; \"\")\n"
-       "P2 (x2; y2) = (0; 0)   (scritti \"\"; \"\")\n"
-       "P3 (x3; y3) = (0; 0)   (scritti \"\"; \"\")\n"
-       "Fondo scala = 0   (scritto \"\")\n"},
-      {"boxes read as the commands read them, results in the labels' words",
-       With(FreshWindow(), {{{"Text1", 0}, "2,5"},
-                            {{"Text2", 0}, " 1.5 cm"},
-                            {{"Text1", 1}, "-3"},
-                            {{"Text2", 1}, "1e999"},
-                            {{"Text4", -1}, "10"},
-                            {{"Label3", -1}, " 5,00"},
-                            {{"Label5", -1}, " 4,12"},
-                            {{"Label17", -1}, " 0,00"},
-                            {{"Label19", -1}, " Retta su P1-P2      Y = 0 X + 1,00"}}),
+      {"nothing run yet", {}, ",", "Nessun comando ha ancora disegnato una figura.\n"},
+      {"boxes as read and as typed, results in the labels' words",
+       {{{"2,5", " 1.5 cm", "-3", "1e999", "", "", "10"},
+         7,
+         {{"Label3", " 5,00"}, {"Label4", ""}, {"Label5", " 4,12"}, {"Label17", " 0,00"},
+          {"Label19", " Retta su P1-P2      Y = 0 X + 1,00"}}}},
        ",",
        "P1 (x1; y1) = (2; 1,5)   (scritti \"2,5\"; \" 1.5 cm\")\n"
        "P2 (x2; y2) = (-3; illeggibile (Overflow))   (scritti \"-3\"; \"1e999\")\n"
@@ -59,15 +78,77 @@ TEST(FigureTextTest, SaysWhatTheBoxesAndLabelsShow) {
        "P2-P3 = 4,12\n"
        "Area triang. = 0,00\n"
        "Retta su P1-P2      Y = 0 X + 1,00\n"},
+      {"a result of other inputs is left out",
+       {{kOldPoints, 7, {{"Label19", " Retta su P1-P2      Y = + 2.00 X + 1.00"}}},
+        {kNewPoints, 7, {{"Label17", " 24.00"}}}},
+       ".",
+       "P1 (x1; y1) = (-4; -3)   (scritti \"-4\"; \"-3\")\n"
+       "P2 (x2; y2) = (4; 3)   (scritti \"4\"; \"3\")\n"
+       "P3 (x3; y3) = (4; -3)   (scritti \"4\"; \"-3\")\n"
+       "Fondo scala = 5   (scritto \"5\")\n"
+       "Area triang. = 24.00\n"},
+      {"a result of the same inputs stays, whichever command wrote it",
+       {{kOldPoints, 7, {{"Label19", " Retta su P1-P2      Y = + 2.00 X + 1.00"}}},
+        {kOldPoints, 7, {{"Label17", " 27.00"}}}},
+       ".",
+       "P1 (x1; y1) = (0; 1)   (scritti \"0\"; \"1\")\n"
+       "P2 (x2; y2) = (1; 3)   (scritti \"1\"; \"3\")\n"
+       "P3 (x3; y3) = (-6; -7)   (scritti \"-6\"; \"-7\")\n"
+       "Fondo scala = 10   (scritto \"10\")\n"
+       "Area triang. = 27.00\n"
+       "Retta su P1-P2      Y = + 2.00 X + 1.00\n"},
+      {"a box the command never reached",
+       {{kOldPoints, 7, {{"Label17", " 27.00"}}}, {{"1", "1e999"}, 2, {}}},
+       ".",
+       "P1 (x1; y1) = (1; illeggibile (Overflow))   (scritti \"1\"; \"1e999\")\n"
+       "P2 (x2; y2) = (non letto; non letto)   (scritti non letto; non letto)\n"
+       "P3 (x3; y3) = (non letto; non letto)   (scritti non letto; non letto)\n"
+       "Fondo scala = non letto   (scritto non letto)\n"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    const ShownText shown = [&](std::string_view name, int index) {
-      const auto it = c.shown.find({std::string(name), index});
-      return it == c.shown.end() ? std::string() : it->second;
-    };
-    EXPECT_EQ(FigureText(shown, c.decimalMark), c.expected);
+    EXPECT_EQ(HandoutAfter(c.presses, c.decimalMark), c.expected);
   }
+}
+
+// As a student meets it: the line through the old points, then the triangle
+// of new ones; the handout must hold the new area and no stale equation.
+TEST(FigureTextTest, AfterTheTriangleOfNewPointsNoEquationOfTheOldOnes) {
+  RasterSurface surface(974, 576, 15.0, 0xC0C0C0);
+  FakeForm form(surface, ",");
+  LastCommand last;
+  Ignored ignored;
+  form.Type("0", "1", "1", "3", "-6", "-7", "10");
+  last.Run(Command2_Click, form, ignored);
+  ASSERT_NE(form.Caption("Label19"), "");
+  form.Type("-4", "-3", "4", "3", "4", "-3", "5");
+  last.Run(Command1_Click, form, ignored);
+
+  const std::string text = FigureText(last, ",");
+  EXPECT_NE(text.find("P1 (x1; y1) = (-4; -3)"), std::string::npos) << text;
+  EXPECT_NE(text.find("Area triang. = " + form.Caption("Label17").substr(1)), std::string::npos) << text;
+  EXPECT_EQ(text.find("Retta"), std::string::npos) << text;
+  EXPECT_EQ(form.Caption("Label19").find("Retta su P1-P2"), 1u) << "the label itself keeps its text on screen";
+}
+
+// The working comes after the results, under its own heading, and only
+// once a command has run.
+TEST(FigureTextTest, TheWorkingFollowsTheResultsUnderItsHeading) {
+  const std::string working = "Retta per P1-P2\nm = 0\n";
+  RecordingSurface surface;
+  FakeForm form(surface, ",");
+  LastCommand last;
+  EXPECT_EQ(FigureText(last, ",", working), "Nessun comando ha ancora disegnato una figura.\n");
+  Ignored ignored;
+  for (std::size_t i = 0; i < kOldPoints.size(); ++i) form.SetText(kBoxes[i].first, kBoxes[i].second, kOldPoints[i]);
+  last.Run(
+      [](Form& f) {
+        for (const auto& [name, index] : kBoxes) f.Text(name, index);
+        f.SetCaption("Label19", " Retta su P1-P2      Y = 0 X + 1,00");
+      },
+      form, ignored);
+  const std::string text = FigureText(last, ",", working);
+  EXPECT_TRUE(text.ends_with("Retta su P1-P2      Y = 0 X + 1,00\nProcedimento\nRetta per P1-P2\nm = 0\n")) << text;
 }
 
 }  // namespace

@@ -308,6 +308,11 @@ class Session:
         w, h = size.split("x")
         return int(w), int(h)
 
+    def resize(self, width, height):
+        """Sizes the window as a window manager would: no window manager runs,
+        so a maximise or full-screen request is not honoured by itself."""
+        self._xdotool("windowsize", "--sync", self.window, str(width), str(height))
+
     def screenshot(self, window=None):
         return Screenshot.from_ppm(self._run(["import", "-window", window or self.window,
                                               "-depth", "8", "ppm:-"]))

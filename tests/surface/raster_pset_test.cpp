@@ -84,3 +84,56 @@ TEST(SetPixel, IgnoresPixelsOffTheRaster) {
 
 }  // namespace
 }  // namespace pr
+
+namespace pr {
+namespace {
+
+using testing::Cell;
+using testing::DrawnCells;
+
+// A raster made for scale k draws a dot as a square about k pixels a side,
+// as nearly centred on the dot's own cell as whole pixels allow, and cut at
+// the raster's edges.
+struct DotSquare {
+  int dotSize;
+  double x, y;  // twips, 7.5 to a pixel
+  int left, top, right, bottom;  // the square, both ends included
+};
+
+TEST(PSetDotSize, DrawsASquareAboutTheDotsCell) {
+  const DotSquare cases[] = {
+      {1, 42, 40, 5, 5, 5, 5},
+      {2, 42, 40, 5, 5, 6, 6},
+      {3, 42, 40, 4, 4, 6, 6},
+      {4, 42, 40, 4, 4, 7, 7},
+      {3, 0, 0, 0, 0, 1, 1},          // cut at the top-left
+      {3, 7.5 * 19, 7.5 * 19, 18, 18, 19, 19},  // cut at the bottom-right
+  };
+  for (const DotSquare& c : cases) {
+    SCOPED_TRACE(::testing::Message() << "dot " << c.dotSize << " at " << c.x << ", " << c.y);
+    RasterSurface raster(20, 20, 7.5, colours::kWhite, c.dotSize);
+    raster.PSet(c.x, c.y, colours::kRed);
+    std::set<Cell> square;
+    for (int x = c.left; x <= c.right; ++x) {
+      for (int y = c.top; y <= c.bottom; ++y) square.emplace(x, y);
+    }
+    EXPECT_EQ(DrawnCells(raster), square);
+  }
+}
+
+TEST(PSetDotSize, FollowsTheScaleRounded) {
+  const std::pair<double, int> cases[] = {{1.0, 1}, {1.25, 1}, {1.5, 2}, {2.0, 2}, {2.9, 3},
+                                          {0.5, 1}, {std::nan(""), 1}, {1e300, 64}};
+  for (const auto& [scale, size] : cases) EXPECT_EQ(DotSizeFor(scale), size) << scale;
+}
+
+TEST(PSetDotSize, LinesAndCirclesAreAsWideAsTheDots) {
+  RasterSurface raster(40, 40, 7.5, colours::kWhite, 2);
+  raster.Line(0, 75, 7.5 * 39, 75, colours::kBlack);  // row 10
+  raster.Circle(150, 150, 0, colours::kRed);           // one cell: (20, 20)
+  EXPECT_EQ(testing::CountPixels(raster, colours::kBlack), 80u);
+  EXPECT_EQ(testing::CellsOfColour(raster, colours::kRed), (std::set<Cell>{{20, 20}, {21, 20}, {20, 21}, {21, 21}}));
+}
+
+}  // namespace
+}  // namespace pr

@@ -17,14 +17,16 @@
 namespace pr::test {
 
 // The client area at 96 DPI (15 twips a pixel) and the same window at
-// device pixel ratio 2.
+// scale 2 (device pixel ratio 2, or 200 %), its dots two pixels wide: where
+// they overlap, the later dot must show in both sweeps.
 struct RasterShape {
   int width;
   int height;
   double twipsPerPixel;
+  int dotSize = 1;
 };
 inline constexpr RasterShape kRaster96Dpi{974, 576, 15.0};
-inline constexpr RasterShape kRasterRatio2{1948, 1152, 7.5};
+inline constexpr RasterShape kRasterRatio2{1948, 1152, 7.5, 2};
 
 // What a sweep left: the raster, and the error it ended with, if any.
 struct SweepOutcome {
@@ -34,7 +36,7 @@ struct SweepOutcome {
 
 template <typename SweepFn>
 SweepOutcome RunOnBackground(const RasterShape& shape, SweepFn sweep) {
-  SweepOutcome outcome{RasterSurface(shape.width, shape.height, shape.twipsPerPixel, 0xFFFFFF), std::nullopt};
+  SweepOutcome outcome{RasterSurface(shape.width, shape.height, shape.twipsPerPixel, 0xFFFFFF, shape.dotSize), std::nullopt};
   DrawPlotBackground(outcome.raster);
   try {
     sweep(outcome.raster);

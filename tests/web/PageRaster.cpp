@@ -46,12 +46,6 @@ ControlName ParseName(std::string_view dataName) {
   return {std::string(dataName.substr(0, open)), std::stoi(std::string(dataName.substr(open + 1)))};
 }
 
-std::string DataName(const pr::layout::ControlRow& row) {
-  std::string name(row.name);
-  if (row.index != pr::layout::kNoIndex) name += "(" + std::to_string(row.index) + ")";
-  return name;
-}
-
 Options ParseOptions(int argc, char** argv) {
   Options options;
   for (int i = 1; i < argc; ++i) {
@@ -99,7 +93,8 @@ void WriteSummary(const pr::page::PageForm& form, const std::vector<std::string>
   const char* separator = "";
   for (const pr::layout::ControlRow& row : pr::layout::Controls()) {
     if (row.kind != pr::layout::ControlKind::Label) continue;
-    std::cout << separator << JsonText(DataName(row)) << ": " << JsonText(form.Caption(row.name, row.index));
+    std::cout << separator << JsonText(pr::layout::ElementName(row.name, row.index)) << ": "
+              << JsonText(form.Caption(row.name, row.index));
     separator = ", ";
   }
   std::cout << "}, \"reports\": [";

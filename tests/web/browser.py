@@ -20,12 +20,22 @@ from selenium.webdriver.common.keys import Keys
 
 CHROMIUM = "/usr/bin/chromium"
 CHROMEDRIVER = "/usr/bin/chromedriver"
-# Larger than the form, so the page never scales it down to fit.
-WINDOW = (1280, 800)
 # The form's client area in CSS pixels (the layout at 15 twips per pixel), and
 # the plot's square at its top left (6400 twips), which no control covers.
 FORM_CSS = (974, 576)
+# The "Procedimento" button: a bar this size at the viewport's bottom right,
+# or a strip of its height kept below the form where the bar would meet a
+# control and no margin holds it.
+BUTTON_BAR = (118, 20)
+BUTTON_STRIP = BUTTON_BAR[1]
+# The bottom-right corners of the controls nearest the form's bottom-right
+# corner, in CSS pixels at 100 %: Command1 and the red note across the bottom
+# (its text ends about 771 pixels in).
+BOTTOM_RIGHT_CONTROLS = ((945, 521), (771, 576))
 PLOT_CSS = 427
+# The window headless Chromium draws in; the page sees the viewport it is
+# given (Browser's `viewport`), whatever this is.
+WINDOW = (1280, 800)
 
 # The page and the native renderer, as tests/web/run.sh builds them.
 PAGE = os.environ.get("PR_PAGE", os.path.join(os.path.dirname(__file__), "..", "..",
@@ -73,19 +83,59 @@ def _process_tree(pid):
     return {p: t for p in found if (t := _start_time(p)) is not None}
 
 
+class Viewport:
+    """What a screen shows the page: `width` x `height` CSS pixels at device
+    pixel ratio `ratio`, on a phone or tablet (`mobile`: the browser may lay
+    out a page wider than the screen and zoom it out) or not."""
+
+    def __init__(self, width, height, ratio=1, mobile=False):
+        self.width, self.height, self.ratio, self.mobile = width, height, ratio, mobile
+
+    def __repr__(self):
+        return f"{self.width}x{self.height}@{self.ratio}{' mobile' if self.mobile else ''}"
+
+    def room(self):
+        """(width, height) the form is fitted to: the viewport, less a strip of
+        20 CSS pixels below it for the "Procedimento" button where neither a
+        margin right of the form holds its 24-pixel tab nor one below it its
+        20-pixel bar."""
+        scale = min(self.width / FORM_CSS[0], self.height / FORM_CSS[1])
+        free_right = (self.width - FORM_CSS[0] * scale) / 2
+        free_below = (self.height - FORM_CSS[1] * scale) / 2
+        bar_left, bar_top = self.width - BUTTON_BAR[0], self.height - BUTTON_BAR[1]
+        meets_control = any(free_right + right * scale > bar_left and free_below + bottom * scale > bar_top
+                            for right, bottom in BOTTOM_RIGHT_CONTROLS)
+        if (free_right >= 24 and self.height >= 132) or free_below >= BUTTON_STRIP or not meets_control:
+            return self.width, self.height
+        return self.width, self.height - BUTTON_STRIP
+
+    def fit(self):
+        """The form's scale that this viewport asks for: as large as it fits
+        in the room, computed as the page computes it, so the ratio is the
+        same double."""
+        width, height = self.room()
+        return min(width / FORM_CSS[0], height / FORM_CSS[1])
+
+    def raster_ratio(self):
+        """Device pixels to a layout pixel: the form's scale times the ratio."""
+        return self.ratio * self.fit()
+
+
 class Browser:
     """One Chromium with its own empty profile, under `language` ("it" or
-    "en") at device pixel ratio `ratio`, its window `window` (width, height)
-    CSS pixels. Use it in a `with` block."""
+    "en"), showing the page in `viewport` (by default the form's size at
+    device pixel ratio `ratio`: the form at 100 %, the "Procedimento" button
+    on its empty bottom-right corner). Use it in a `with` block."""
 
-    def __init__(self, language="it", ratio=1, performance_log=False, window=WINDOW):
+    def __init__(self, language="it", ratio=1, performance_log=False, viewport=None):
+        self.viewport = viewport or Viewport(FORM_CSS[0], FORM_CSS[1], ratio)
         self.profile = tempfile.mkdtemp(prefix="pr-web-profile-")
         options = webdriver.ChromeOptions()
         options.binary_location = CHROMIUM
         for arg in ("--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run",
                     "--disable-background-networking", "--disable-component-update", "--disable-sync",
-                    f"--user-data-dir={self.profile}", f"--window-size={window[0]},{window[1]}",
-                    f"--lang={language}", f"--force-device-scale-factor={ratio}"):
+                    f"--user-data-dir={self.profile}", f"--window-size={WINDOW[0]},{WINDOW[1]}",
+                    f"--lang={language}", f"--force-device-scale-factor={self.viewport.ratio}"):
             options.add_argument(arg)
         options.add_experimental_option("prefs", {"intl.accept_languages": language})
         if performance_log:
@@ -98,6 +148,7 @@ class Browser:
             self._end_processes()
             raise
         self._note_processes()
+        self.show_in(self.viewport)
 
     def __enter__(self):
         return self
@@ -130,6 +181,16 @@ class Browser:
             self.processes.update(_process_tree(self.service.process.pid))
 
     # The page
+
+    def show_in(self, viewport):
+        """Gives the page `viewport`, as a screen of that size would (the
+        window's own size, 140 pixels taller than what headless Chromium
+        shows, does not count); a page already open sees it as a resize or a
+        rotation."""
+        self.viewport = viewport
+        self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+            "width": viewport.width, "height": viewport.height,
+            "deviceScaleFactor": viewport.ratio, "mobile": viewport.mobile})
 
     def open(self):
         """Loads the page and waits until it is ready for input: the plane is

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The browser suite: the page from file:// in headless Chromium, driven with
 # real key presses and clicks, its canvas compared with the native reference
-# renderer (page_raster). Builds the page and the renderer first when missing.
+# renderer (page_raster). Builds the page and the renderer first: whatever of
+# them is older than its sources is made again.
 #   PR_BUILD_DIR   the native build tree (default build/)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -9,7 +10,7 @@ cd "$(dirname "$0")/../.."
 build=${PR_BUILD_DIR:-build}
 page=build-web/punti-e-rette.html
 
-[ -f "$page" ] || scripts/build-web.sh
+scripts/build-web.sh
 [ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" >/dev/null
 cmake --build "$build" --target page_raster -j2 >/dev/null
 

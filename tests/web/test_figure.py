@@ -21,8 +21,10 @@ from selenium.webdriver.common.keys import Keys
 ACTIONS = reference.typed("10", ("0", "1"), ("1", "3"), ("-6", "-7")) + ["Command1", "Command2"]
 # The plot square through the cell of twip 6400, at 15 twips to a pixel.
 FIGURE_PIXELS = 427
-# 6400 twips = 4.44 in, rendered at 300 DPI.
+# 6400 twips = 4.44 in, rendered at 300 DPI, 15 mm from the paper's left edge
+# (the desktop's margin, which comes to the page with the layout).
 PRINTED_SIDE = 6400 / 1440 * 300
+PRINTED_LEFT = 15 / 25.4 * 300
 
 
 def wait_for_file(path, seconds=10):
@@ -36,15 +38,17 @@ def wait_for_file(path, seconds=10):
 
 
 def figure_box(pgm):
-    """(width, height) of the figure on a printed page rendered as a binary
-    PGM: the rows inked over a quarter of the page's width (the figure's grey
-    plane; no text line is that wide), and across the middle of them."""
+    """(left, width, height) of the figure on a printed page rendered as a binary
+    PGM: the first unbroken run of rows inked over a quarter of the page's
+    width (the figure's grey plane; the title is narrower, and the working's
+    long lines below it come after a gap), and across the middle of them."""
     width, height, body = re.match(rb"P5\s+(\d+)\s+(\d+)\s+\d+\s(.*)", pgm, re.S).groups()
     width, height = int(width), int(height)
     white = body.translate(bytes([0] * 255 + [1]))
     rows = [y for y in range(height) if white[y * width:(y + 1) * width].count(0) > width // 4]
+    rows = [y for i, y in enumerate(rows) if y - i == rows[0]]
     middle = white[rows[len(rows) // 2] * width:(rows[len(rows) // 2] + 1) * width]
-    return middle.rindex(0) - middle.index(0) + 1, rows[-1] - rows[0] + 1
+    return middle.index(0), middle.rindex(0) - middle.index(0) + 1, rows[-1] - rows[0] + 1
 
 
 class FigureOutOfThePage(unittest.TestCase):
@@ -75,12 +79,16 @@ class FigureOutOfThePage(unittest.TestCase):
             subprocess.run(["pdftoppm", "-r", "300", "-gray", "-singlefile", path, os.path.join(folder, "page")],
                            check=True)
             with open(os.path.join(folder, "page.pgm"), "rb") as file:
-                side = figure_box(file.read())
+                left, *side = figure_box(file.read())
             text = subprocess.run(["pdftotext", path, "-"], check=True, capture_output=True, text=True).stdout
+        self.assertAlmostEqual(left, PRINTED_LEFT, delta=2)
         self.assertAlmostEqual(side[0], PRINTED_SIDE, delta=2)
         self.assertAlmostEqual(side[1], PRINTED_SIDE, delta=2)
         self.assertIn("Punti e rette", text)
         self.assertIn(" ".join(equation), " ".join(text.split()))
+        # The working follows the results, under its heading.
+        self.assertIn("Procedimento\nRetta per P1-P2 e perpendicolare", text)
+        self.assertIn("nell'etichetta: Y = " + " ".join(equation), " ".join(text.split()))
 
 
 if __name__ == "__main__":

@@ -87,6 +87,10 @@ TEST_F(FigureSaveTest, PngHoldsThePlotSquareAndTheLabelTexts) {
     ASSERT_FALSE(Caption(label).trimmed().isEmpty()) << label;
     EXPECT_TRUE(description.contains(Caption(label).trimmed())) << label << ": " << description.toStdString();
   }
+  // The working, with its √, ², − and ≈, comes back whole from the PNG.
+  const QString working = QString::fromStdString(working::WorkingText(form.LastWorking()));
+  ASSERT_TRUE(working.contains(QStringLiteral("m' = −1/m")));
+  EXPECT_TRUE(description.endsWith("Procedimento\n" + working)) << description.toStdString();
 }
 
 TEST_F(FigureSaveTest, PdfPageShowsTheFigureAtItsTrueSizeAndTheEquation) {
@@ -105,6 +109,9 @@ TEST_F(FigureSaveTest, PdfPageShowsTheFigureAtItsTrueSizeAndTheEquation) {
   const QString text = QString::fromUtf8(RunTool("pdftotext", {path, "-"}));
   EXPECT_TRUE(Words(text).contains("Punti e rette"));
   EXPECT_TRUE(Words(text).contains(Words(Caption("Label19")))) << text.toStdString();
+  // The working's lines, wrapped at the page's width, all on the page.
+  const QString working = QString::fromStdString(working::WorkingText(form.LastWorking()));
+  EXPECT_TRUE(Words(text).contains(Words("Procedimento\n" + working))) << text.toStdString();
 }
 
 TEST_F(FigureSaveTest, AFailedSaveSaysWhy) {

@@ -1,6 +1,6 @@
 """The figure's three actions in the real window, by real mouse and keys:
-a right-click on the plot opens "Copia figura", "Salva figura..." and
-"Stampa..." (read on the accessibility bus, where a popup menu shows itself
+a right-click on the plot opens "Copia figura", "Salva figura...",
+"Stampa..." and "Mostra il procedimento" (read on the accessibility bus, where a popup menu shows itself
 only by an event); from inside a text box, Ctrl+Shift+C puts the plot
 square on the clipboard as a PNG with the labels' text beside it, and
 Ctrl+S and Ctrl+P open their dialogs, in Italian under an Italian desktop."""
@@ -17,6 +17,8 @@ PROGRAM = sys.argv.pop(1) if len(sys.argv) > 1 else "build/punti-e-rette"
 ITALIAN = {"LANG": "it_IT.UTF-8", "LC_ALL": "it_IT.UTF-8"}
 
 ACTIONS = ["Copia figura", "Salva figura...", "Stampa..."]
+# After a separator (a nameless item on the bus), the working's window.
+MENU = ACTIONS + ["", "Mostra il procedimento"]
 SQUARE = 427          # pixels: twips 0 to 6400 at 15 twips a pixel, both ends included
 ON_PLOT = (200, 150)
 OFF_PLOT = (467, 200)  # twips (7000, 3000): right of the plot, on no control
@@ -92,7 +94,7 @@ class FigureActions(unittest.TestCase):
             right_click(s, *OFF_PLOT)
             self.assertEqual(watcher.wait(1.0), [], "a right-click beside the plot opens nothing")
             right_click(s, *ON_PLOT)
-            self.assertEqual(watcher.wait(5.0), [ACTIONS])
+            self.assertEqual(watcher.wait(5.0), [MENU])
             watcher.close()
             s.key("Escape")
             s.wait_for(lambda: not s.other_windows(), "the menu to close")

@@ -1,5 +1,6 @@
 """At device pixel ratio 2 the surface is drawn in device pixels, 7.5 twips
-each, and the controls keep their places in logical pixels."""
+each, its dots two device pixels wide (as wide as the platform draws a
+one-pixel line there), and the controls keep their places in logical pixels."""
 import os
 import sys
 import unittest
@@ -19,9 +20,11 @@ class DevicePixelRatio2(unittest.TestCase):
             shot = s.stable_screenshot()
             self.assertEqual((shot.width, shot.height), (1948, 1152))
             self.assertEqual(shot.pixel(426, 426), (0, 0, 0))    # the axes cross at 3200 / 7.5
-            self.assertEqual(shot.pixel(0, 533), (255, 0, 0))    # the red edge dot at 4000 / 7.5
-            self.assertNotEqual(shot.pixel(0, 532), (255, 0, 0))  # one device pixel, not a 2x2 block
-            self.assertNotEqual(shot.pixel(1, 533), (255, 0, 0))
+            # the red edge dot at 4000 / 7.5: a 2x2 block from its own cell
+            for x, y in [(0, 533), (1, 533), (0, 534), (1, 534)]:
+                self.assertEqual(shot.pixel(x, y), (255, 0, 0))
+            self.assertNotEqual(shot.pixel(0, 532), (255, 0, 0))
+            self.assertNotEqual(shot.pixel(2, 533), (255, 0, 0))
             self.assertEqual(s.extents("x1", role="text")[:2], (848, 296))  # logical pixels
 
 

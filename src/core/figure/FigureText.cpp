@@ -1,7 +1,9 @@
 #include "core/figure/FigureText.h"
 
 #include <array>
+#include <optional>
 
+#include "core/form/FormLayout.h"
 #include "core/numbers/DecimalText.h"
 #include "core/numbers/RuntimeError.h"
 #include "core/numbers/Val.h"
@@ -10,6 +12,10 @@ namespace pr::figure {
 namespace {
 
 constexpr int kNoIndex = -1;
+
+constexpr std::string_view kNothingDrawn = "Nessun comando ha ancora disegnato una figura.\n";
+// A box the last command did not reach: an earlier box stopped it.
+constexpr std::string_view kNotRead = "non letto";
 
 // One input row of the summary: a point's two boxes, or the full scale alone.
 struct InputRow {
@@ -41,6 +47,7 @@ constexpr std::array<ResultRow, 7> kResults{{
 }};
 constexpr std::string_view kDistancesHeading = "Label16";
 constexpr std::size_t kDistanceRows = 3;
+constexpr std::string_view kWorkingHeading = "Procedimento";
 
 std::string Trimmed(std::string_view text) {
   const auto first = text.find_first_not_of(' ');
@@ -66,33 +73,54 @@ std::string AsRead(std::string_view typed, std::string_view decimalMark) {
 
 std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
-std::string InputLine(const InputRow& row, const ShownText& shown, std::string_view mark) {
-  const std::string x = shown(row.xBox, row.index);
-  if (row.yBox.empty()) {
-    return std::string(row.heading) + " = " + AsRead(x, mark) + "   (scritto " + Quoted(x) + ")\n";
+// The text a box held when the last command read it.
+std::optional<std::string> ReadText(const LastCommand& last, std::string_view box, int index) {
+  for (const ReadBox& read : last.Inputs()) {
+    if (read.name == box && read.index == index) return read.text;
   }
-  const std::string y = shown(row.yBox, row.index);
-  return std::string(row.heading) + " = (" + AsRead(x, mark) + "; " + AsRead(y, mark) + ")   (scritti " +
-         Quoted(x) + "; " + Quoted(y) + ")\n";
+  return std::nullopt;
 }
+
+std::string ValueOf(const std::optional<std::string>& typed, std::string_view mark) {
+  return typed ? AsRead(*typed, mark) : std::string(kNotRead);
+}
+std::string TypedOf(const std::optional<std::string>& typed) {
+  return typed ? Quoted(*typed) : std::string(kNotRead);
+}
+
+std::string InputLine(const InputRow& row, const LastCommand& last, std::string_view mark) {
+  const std::optional<std::string> x = ReadText(last, row.xBox, row.index);
+  if (row.yBox.empty()) {
+    return std::string(row.heading) + " = " + ValueOf(x, mark) + "   (scritto " + TypedOf(x) + ")\n";
+  }
+  const std::optional<std::string> y = ReadText(last, row.yBox, row.index);
+  return std::string(row.heading) + " = (" + ValueOf(x, mark) + "; " + ValueOf(y, mark) + ")   (scritti " +
+         TypedOf(x) + "; " + TypedOf(y) + ")\n";
+}
+
+// A static caption, as the layout gives it.
+std::string StaticCaption(std::string_view label) { return std::string(layout::Find(label)->caption); }
 
 }  // namespace
 
-std::string FigureText(const ShownText& shown, std::string_view decimalMark) {
+std::string FigureText(const LastCommand& last, std::string_view decimalMark, std::string_view working) {
+  if (!last.HasRun()) return std::string(kNothingDrawn);
   std::string text;
-  for (const InputRow& row : kInputs) text += InputLine(row, shown, decimalMark);
+  for (const InputRow& row : kInputs) text += InputLine(row, last, decimalMark);
   bool distancesHeaded = false;
   for (std::size_t i = 0; i < kResults.size(); ++i) {
     const ResultRow& row = kResults[i];
-    const std::string result = Trimmed(shown(row.resultLabel, kNoIndex));
+    const std::string* caption = last.CurrentCaption(row.resultLabel);
+    const std::string result = caption ? Trimmed(*caption) : std::string();
     if (result.empty()) continue;
     if (i < kDistanceRows && !distancesHeaded) {
-      text += shown(kDistancesHeading, kNoIndex) + ":\n";
+      text += StaticCaption(kDistancesHeading) + ":\n";
       distancesHeaded = true;
     }
-    if (!row.headingLabel.empty()) text += Trimmed(shown(row.headingLabel, kNoIndex)) + " = ";
+    if (!row.headingLabel.empty()) text += Trimmed(StaticCaption(row.headingLabel)) + " = ";
     text += result + "\n";
   }
+  if (!working.empty()) text += std::string(kWorkingHeading) + "\n" + std::string(working);
   return text;
 }
 

@@ -1,20 +1,21 @@
 #pragma once
 
-#include <functional>
 #include <string>
 #include <string_view>
 
+#include "core/form/LastCommand.h"
+
 namespace pr::figure {
 
-// What a control shows: the text of a text box or the caption of a label,
-// by the control's name and index (-1 for a control that is not in an array).
-using ShownText = std::function<std::string(std::string_view name, int index)>;
-
-// The plain-text companion of the figure: the points and the full scale as
-// typed and as the commands read them, then whatever the result labels show
-// (distances, area, equations) in the labels' own words. Lines end in "\n";
-// a result label that is empty (its command has not run) gives no line.
-// Numbers as read are written with `decimalMark`, like the results.
-std::string FigureText(const ShownText& shown, std::string_view decimalMark);
+// The plain-text companion of the figure (the printed page, the saved PNG's
+// description, the copied text): the points and the full scale as the last
+// command read them, as read and as typed, then of the result labels only
+// those written by a command that read the same texts, in the labels' own
+// words; a result left over from other inputs would describe a figure no
+// longer drawn. Lines end in "\n"; before any command one line says that
+// nothing has been drawn. Numbers as read are written with `decimalMark`,
+// like the results. The last command's working, when there is one, follows
+// under the heading "Procedimento".
+std::string FigureText(const LastCommand& last, std::string_view decimalMark, std::string_view working = {});
 
 }  // namespace pr::figure

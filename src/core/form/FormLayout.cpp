@@ -96,4 +96,10 @@ const ControlRow* Find(std::string_view name, int index) {
   return nullptr;
 }
 
+std::string ElementName(std::string_view name, int index) {
+  std::string text(name);
+  if (index != kNoIndex) text += "(" + std::to_string(index) + ")";
+  return text;
+}
+
 }  // namespace pr::layout

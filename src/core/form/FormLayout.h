@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "core/surface/Colour.h"
@@ -59,5 +60,9 @@ std::span<const ControlRow, kControlCount> Controls();
 
 // The row of a control, or nullptr when there is no such control.
 const ControlRow* Find(std::string_view name, int index = kNoIndex);
+
+// How a control is written: "Text1(0)" for an element of a control array,
+// "Text4" for a single control.
+std::string ElementName(std::string_view name, int index = kNoIndex);
 
 }  // namespace pr::layout

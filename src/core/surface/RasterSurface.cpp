@@ -29,13 +29,27 @@ double CheckedTwipsPerPixel(double twipsPerPixel) {
 // the pixel a line or circle starts from is the one PSet would set.
 double InPixels(float twips, double twipsPerPixel) { return static_cast<double>(twips) / twipsPerPixel; }
 
+int CheckedDotSize(int dotSize) {
+  if (dotSize < 1) throw std::invalid_argument("a dot is at least one pixel");
+  return dotSize;
+}
+
+// Far beyond any screen; keeps a dot's square within int arithmetic.
+constexpr int kLargestDot = 64;
+
 }  // namespace
 
-RasterSurface::RasterSurface(int width, int height, double twipsPerPixel, Colour background)
+int DotSizeFor(double scale) {
+  if (!(scale >= 1.0)) return 1;  // also NaN
+  return static_cast<int>(std::lround(std::min(scale, static_cast<double>(kLargestDot))));
+}
+
+RasterSurface::RasterSurface(int width, int height, double twipsPerPixel, Colour background, int dotSize)
     : width_(NotNegative(width)),
       height_(NotNegative(height)),
       twipsPerPixel_(CheckedTwipsPerPixel(twipsPerPixel)),
       background_(background),
+      dotSize_(CheckedDotSize(dotSize)),
       pixels_(AreaOf(width_, height_), ToRgb32(background)) {}
 
 // Clearing is most of a command's time. One row is filled and copied to the
@@ -96,8 +110,9 @@ std::vector<PixelRect> RasterSurface::Resize(int width, int height) {
   return filled;
 }
 
-void RasterSurface::Rescale(int width, int height, double twipsPerPixel) {
+void RasterSurface::Rescale(int width, int height, double twipsPerPixel, int dotSize) {
   twipsPerPixel_ = CheckedTwipsPerPixel(twipsPerPixel);
+  dotSize_ = CheckedDotSize(dotSize);
   width_ = NotNegative(width);
   height_ = NotNegative(height);
   pixels_.assign(AreaOf(width_, height_), ToRgb32(background_));
@@ -126,6 +141,22 @@ void RasterSurface::FillColumn(int x, int y0, int y1, Colour colour) {
     return;
   }
   for (int y = top; y <= bottom; ++y) Plot(x, y, rgb);
+}
+
+// The square starts (dotSize - 1) / 2 cells before the dot's own cell, so
+// it stays as nearly centred on the cell as a whole number of pixels allows.
+void RasterSurface::PlotSquare(int x, int y, std::uint32_t rgb) {
+  const int firstColumn = x - (dotSize_ - 1) / 2;
+  const int firstRow = y - (dotSize_ - 1) / 2;
+  const int left = std::max(firstColumn, 0);
+  const int top = std::max(firstRow, 0);
+  const int right = std::min(firstColumn + dotSize_, width_);
+  const int bottom = std::min(firstRow + dotSize_, height_);
+  for (int row = top; row < bottom; ++row) {
+    for (int column = left; column < right; ++column) {
+      if (!Clipped(column, row)) pixels_[Index(column, row)] = rgb;
+    }
+  }
 }
 
 bool RasterSurface::OutsideClip(int x, int y) const {

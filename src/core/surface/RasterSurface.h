@@ -26,13 +26,17 @@ struct PixelRect {
 
 // The surface behind the window: a retained raster in device pixels,
 // `twipsPerPixel` twips to a pixel (15 at 96 DPI, 7.5 at device pixel ratio 2).
+// A dot is a square of `dotSize` pixels a side: a raster made for scale k
+// (the form's scale times the device pixel ratio) draws each dot, and each
+// step of a line or circle, about k pixels wide, so the figure looks as at
+// 100 %, only larger, while its dots still fall on the finer cells.
 // Pixels are 0xFFRRGGBB words, row after row, so a QImage of format RGB32
 // can show them without a copy. Points off the raster are not drawn.
 // A point (x, y) lands on pixel (ColumnOf(x), RowOf(y)); lines, circles and
 // the fast line sweep use the same cells, so they meet the dots exactly.
 class RasterSurface final : public Surface {
  public:
-  RasterSurface(int width, int height, double twipsPerPixel, Colour background);
+  RasterSurface(int width, int height, double twipsPerPixel, Colour background, int dotSize = 1);
 
   // Surface. Cls fills the whole raster even while a clip is set: it wipes
   // every figure, not only the part a repaint is redrawing.
@@ -46,14 +50,16 @@ class RasterSurface final : public Surface {
   int Height() const { return height_; }
   double TwipsPerPixel() const { return twipsPerPixel_; }
   Colour Background() const { return background_; }
+  int DotSize() const { return dotSize_; }
 
   // Grows or shrinks the raster, keeping the pixels it still covers; the new
   // area is filled with the background colour. Returns the newly filled
   // rectangles (none when the raster only shrank).
   std::vector<PixelRect> Resize(int width, int height);
-  // Changes the twips-per-pixel (a new screen or device pixel ratio): the
-  // whole raster is filled with the background, as after Cls.
-  void Rescale(int width, int height, double twipsPerPixel);
+  // Changes the twips-per-pixel and the dot size (a new scale, screen or
+  // device pixel ratio): the whole raster is filled with the background, as
+  // after Cls.
+  void Rescale(int width, int height, double twipsPerPixel, int dotSize = 1);
   // Fills a rectangle with the background colour (what the platform does to
   // an uncovered part of the window before it raises Paint).
   void FillBackground(const PixelRect& rect);
@@ -66,8 +72,8 @@ class RasterSurface final : public Surface {
   // Direct pixel access for the fast line sweep and for tests; (x, y) must be
   // on the raster.
   Colour PixelAt(int x, int y) const { return FromRgb32(pixels_[Index(x, y)]); }
-  // Sets a pixel given in pixel coordinates; ignored when off the raster or
-  // outside the clip.
+  // Sets the dot of a pixel cell given in pixel coordinates; ignored when the
+  // cell is off the raster, and only its pixels inside the clip change.
   void SetPixel(int x, int y, Colour colour);
   // Sets the pixels of column x from row y0 to row y1 (either order, both
   // included), clipped to the raster.
@@ -88,15 +94,22 @@ class RasterSurface final : public Surface {
   }
   bool Clipped(int x, int y) const { return !clip_.empty() && OutsideClip(x, y); }
   bool OutsideClip(int x, int y) const;
-  // Sets a pixel known to be on the raster, unless the clip excludes it.
+  // Sets the dot of a cell known to be on the raster, unless the clip
+  // excludes it.
   void Plot(int x, int y, std::uint32_t rgb) {
-    if (!Clipped(x, y)) pixels_[Index(x, y)] = rgb;
+    if (dotSize_ > 1) {
+      PlotSquare(x, y, rgb);
+    } else if (!Clipped(x, y)) {
+      pixels_[Index(x, y)] = rgb;
+    }
   }
+  void PlotSquare(int x, int y, std::uint32_t rgb);
 
   int width_;
   int height_;
   double twipsPerPixel_;
   Colour background_;
+  int dotSize_;
   std::vector<std::uint32_t> pixels_;
   std::vector<PixelRect> clip_;
 };
@@ -115,5 +128,8 @@ inline void RasterSurface::SetPixel(int x, int y, Colour colour) {
 inline void RasterSurface::PSet(double x, double y, Colour colour) {
   SetPixel(CellOfTwips(x, twipsPerPixel_, width_), CellOfTwips(y, twipsPerPixel_, height_), colour);
 }
+
+// The dot size for a raster made for scale k: k pixels rounded, at least one.
+int DotSizeFor(double scale);
 
 }  // namespace pr

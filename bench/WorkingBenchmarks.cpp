@@ -1,0 +1,52 @@
+// The working's own share of a command: making the "Procedimento" of a
+// command that has just run, from the boxes it read (the command itself is
+// not timed here; CommandBenchmarks.cpp times it). Names: Working/<command>/<inputs>,
+// after the command benchmarks in punti-bench.
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <string>
+
+#include "core/surface/RasterSurface.h"
+#include "geometry/working/ClickWorking.h"
+#include "support/FakeForm.h"
+
+namespace pr {
+namespace {
+
+// x1, y1, x2, y2, x3, y3 and the full scale.
+using Boxes = std::array<const char*, 7>;
+// Small integers: fractions and simplified roots all the way.
+constexpr Boxes kIntegers = {"0", "1", "1", "3", "-6", "-7", "10"};
+// Long decimals: the working in decimals, from the exact values.
+constexpr Boxes kLongDecimals = {"0.123456789", "1.987654321", "1.000000001", "3.14159265", "-6.5", "-7.25", "10"};
+// The far ends of the double range: exact values of a thousand digits.
+constexpr Boxes kHuge = {"1e150", "-1e150", "-1e150", "1e150", "2e-300", "3e150", "1e300"};
+
+void MakeWorking(benchmark::State& state, std::string button, Boxes boxes) {
+  RasterSurface raster(974, 576, 15.0, 0xC0C0C0);
+  testing::FakeForm form(raster, ",");
+  form.Type(boxes[0], boxes[1], boxes[2], boxes[3], boxes[4], boxes[5], boxes[6]);
+  for (auto _ : state) {
+    working::Working made = working::WorkingOfClick(button, form, "");
+    benchmark::DoNotOptimize(made);
+    form.ForgetHistory();
+  }
+}
+
+// Registered with the command benchmarks, before punti-bench's main runs.
+const bool kRegistered = [] {
+  const std::array<std::pair<const char*, Boxes>, 3> inputs = {
+      {{"integers", kIntegers}, {"long-decimals", kLongDecimals}, {"huge", kHuge}}};
+  for (const char* button : {"Command1", "Command2", "Command3"}) {
+    for (const auto& [name, boxes] : inputs) {
+      benchmark::RegisterBenchmark((std::string("Working/") + button + "/" + name).c_str(), MakeWorking, button,
+                                   boxes)
+          ->Unit(benchmark::kMillisecond);
+    }
+  }
+  return true;
+}();
+
+}  // namespace
+}  // namespace pr

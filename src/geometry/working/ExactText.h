@@ -1,0 +1,41 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/numbers/Rational.h"
+
+namespace pr::working {
+
+// Textbook signs: the minus is not a hyphen, products are dots.
+inline constexpr std::string_view kMinus = "−";
+inline constexpr std::string_view kTimes = "·";
+inline constexpr std::string_view kRoot = "√";
+
+// Whether a typed number is one a student follows exactly on paper: at most
+// three decimals and below a million. Fractions and roots of such numbers
+// stay short; beyond that the working is written in decimals.
+bool IsShortDecimal(const Rational& v);
+
+// v in textbook notation: "2", "−3", "2,5" for a decimal of up to six
+// digits after the mark, else a fraction in lowest terms, "2/3", "−7/4".
+std::string ExactNumber(const Rational& v, std::string_view mark);
+
+// True when v has at most two decimals: its two-decimal label text is v itself.
+bool HasTwoDecimalsAtMost(const Rational& v);
+
+// √radicand in simplest form: "2√2", "√5/2", "3√2/4"; the plain number
+// when the root is rational. Empty when the radicand is too large to factor
+// quickly (the working then writes √ of the radicand as it is).
+struct SimplifiedRoot {
+  std::string text;
+  std::optional<Rational> rationalValue;  // set when the root is rational
+};
+std::optional<SimplifiedRoot> SimplifyRoot(const Rational& radicand, std::string_view mark);
+
+// The number as a result label shows it, without the pattern's leading
+// blank: "2,24". A negative number gets the textbook minus: "−0,50".
+std::string ShownNumber(double v, std::string_view pattern, std::string_view mark);
+
+}  // namespace pr::working

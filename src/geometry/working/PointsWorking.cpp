@@ -1,0 +1,232 @@
+#include "geometry/working/PointsWorking.h"
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "core/numbers/CheckedMath.h"
+#include "core/numbers/ExactMath.h"
+#include "core/numbers/Format.h"
+#include "geometry/working/ExactText.h"
+#include "geometry/working/Notation.h"
+
+namespace pr::working {
+namespace {
+
+using std::string;
+
+struct Pair {
+  int from;
+  int to;
+};
+// In the order of the labels P1-P2, P1-P3, P2-P3.
+constexpr std::array<Pair, 3> kPairs = {{{0, 1}, {0, 2}, {1, 2}}};
+
+string Name(int point) { return "P" + std::to_string(point + 1); }
+string Coordinate(char axis, int point) { return axis + std::to_string(point + 1); }
+string DistanceName(const Pair& pair) { return "d(" + Name(pair.from) + ", " + Name(pair.to) + ")"; }
+
+// One side of the triangle as the working writes it.
+struct Side {
+  Rational square;
+  std::optional<Rational> root;  // its exact length, when that is a fraction
+  double value = 0;              // the length its label shows, as a double
+  string shown;                  // and as the label's text
+  string exactForm;              // "√5", "2√2", "3"; "" in decimals
+};
+
+class PointsWriter {
+ public:
+  PointsWriter(const CommandInput& input, std::string_view mark)
+      : input_(input),
+        xs_{Exact(input, 0).x.ToRational(), Exact(input, 1).x.ToRational(), Exact(input, 2).x.ToRational()},
+        ys_{Exact(input, 0).y.ToRational(), Exact(input, 1).y.ToRational(), Exact(input, 2).y.ToRational()},
+        notation_(AllShort(xs_, ys_), string(mark)) {}
+
+  Working Write() {
+    if (input_.fullScale < 0) {
+      Say("Fondo scala negativo: la figura è ribaltata rispetto all'origine; distanze e area non cambiano.");
+    }
+    std::array<Side, 3> sides;
+    for (std::size_t k = 0; k < kPairs.size(); ++k) sides[k] = DistanceStep(kPairs[k]);
+    working_.items.emplace_back(Heading{"Area con la formula di Erone"});
+    const Rational area = abs(Cross()) / 2;
+    areaShown_ = ShownNumber(exact::ToDouble(area), kAreaPattern, notation_.Mark());
+    const std::optional<Rational> s = SemiperimeterStep(sides);
+    HeronStep(sides, s, area);
+    if (Cross() == 0) ExplainFlat(sides);
+    working_.items.emplace_back(Heading{"Verifica: l'area dalle coordinate"});
+    CoordinatesStep(area);
+    return std::move(working_);
+  }
+
+ private:
+  static const ExactPoint& Exact(const CommandInput& input, int i) { return input.ExactAt(i); }
+  static bool AllShort(const std::array<Rational, 3>& xs, const std::array<Rational, 3>& ys) {
+    for (std::size_t i = 0; i < 3; ++i) {
+      if (!IsShortDecimal(xs[i]) || !IsShortDecimal(ys[i])) return false;
+    }
+    return true;
+  }
+
+  const Rational& X(int i) const { return xs_[static_cast<std::size_t>(i)]; }
+  const Rational& Y(int i) const { return ys_[static_cast<std::size_t>(i)]; }
+  string In(char axis, int i, bool operand) const {
+    const Rational& v = axis == 'x' ? X(i) : Y(i);
+    const double read = axis == 'x' ? input_.PointAt(i).x : input_.PointAt(i).y;
+    return operand ? notation_.Operand(v, read) : notation_.Input(v, read);
+  }
+  string Exact(const Rational& v) const { return ExactNumber(v, notation_.Mark()); }
+  string Factor(const Rational& v) const { return notation_.Factor(v); }
+  void Say(string text) { working_.items.emplace_back(Sentence{std::move(text)}); }
+
+  static string Joint(bool exact) { return exact ? " = " : " ≈ "; }
+  static string RootOf(const string& radicand) {
+    return string(kRoot) + (radicand.find_first_of("/ ") != string::npos ? "(" + radicand + ")" : radicand);
+  }
+
+  // x1·(y2 − y3) + x2·(y3 − y1) + x3·(y1 − y2): twice the signed area.
+  Rational Term(int i) const { return X(i) * (Y((i + 1) % 3) - Y((i + 2) % 3)); }
+  Rational Cross() const { return Term(0) + Term(1) + Term(2); }
+
+  Side DistanceStep(const Pair& pair) {
+    const int i = pair.from;
+    const int j = pair.to;
+    const Rational dx = X(j) - X(i);
+    const Rational dy = Y(j) - Y(i);
+    Side side;
+    side.square = dx * dx + dy * dy;
+    side.value = exact::SqrtToDouble(side.square);
+    side.shown = ShownNumber(side.value, kDistancePattern, notation_.Mark());
+
+    Step step{.quantity = DistanceName(pair),
+              .formula = "√((" + Coordinate('x', j) + " − " + Coordinate('x', i) + ")² + (" + Coordinate('y', j) +
+                         " − " + Coordinate('y', i) + ")²)",
+              .substitution = "√((" + In('x', j, false) + " − " + In('x', i, true) + ")² + (" + In('y', j, false) +
+                              " − " + In('y', i, true) + ")²)"};
+    bool exact = false;
+    if (notation_.Exact()) {
+      step.exact.push_back("√(" + Exact(dx * dx) + " + " + Exact(dy * dy) + ")");
+      step.exact.push_back(RootOf(Exact(side.square)));
+      side.exactForm = step.exact.back();
+      if (const auto root = SimplifyRoot(side.square, notation_.Mark())) {
+        side.exactForm = root->text;
+        side.root = root->rationalValue;
+        exact = side.root && HasTwoDecimalsAtMost(*side.root);
+        if (!exact && root->text != step.exact.back()) step.exact.push_back(root->text);
+      }
+    }
+    step.connector = Joint(exact);
+    step.shown = side.shown;
+    working_.items.emplace_back(std::move(step));
+    if (side.square == 0) Say(Name(i) + " e " + Name(j) + " coincidono: la loro distanza è 0.");
+    return side;
+  }
+
+  // s = (a + b + c)/2: exact when the three sides are fractions.
+  std::optional<Rational> SemiperimeterStep(const std::array<Side, 3>& sides) {
+    const double s =
+        checked::Div(checked::Add(checked::Add(sides[0].value, sides[1].value), sides[2].value), 2.0);
+    const bool exactForms = notation_.Exact();
+    const auto form = [&](const Side& side) { return exactForms ? side.exactForm : side.shown; };
+    Step step{.quantity = "s",
+              .formula = "(" + DistanceName(kPairs[0]) + " + " + DistanceName(kPairs[1]) + " + " +
+                         DistanceName(kPairs[2]) + ")/2",
+              .substitution = "(" + form(sides[0]) + " + " + form(sides[1]) + " + " + form(sides[2]) + ")/2",
+              .substitutionRounded = !exactForms};
+    std::optional<Rational> exactS;
+    if (sides[0].root && sides[1].root && sides[2].root) {
+      exactS = (*sides[0].root + *sides[1].root + *sides[2].root) / 2;
+      if (!HasTwoDecimalsAtMost(*exactS)) step.exact.push_back(Exact(*exactS));
+    }
+    step.connector = Joint(exactS && HasTwoDecimalsAtMost(*exactS));
+    step.shown = ShownNumber(exactS ? exact::ToDouble(*exactS) : s, kDistancePattern, notation_.Mark());
+    sShown_ = step.shown;
+    working_.items.emplace_back(std::move(step));
+    return exactS;
+  }
+
+  // Heron's product equals the square of the area exactly; with fractional
+  // sides it is written out, else with the rounded numbers.
+  void HeronStep(const std::array<Side, 3>& sides, const std::optional<Rational>& s, const Rational& area) {
+    Step step{.quantity = "A",
+              .formula = "√(s·(s − " + DistanceName(kPairs[0]) + ")·(s − " + DistanceName(kPairs[1]) + ")·(s − " +
+                         DistanceName(kPairs[2]) + "))"};
+    bool exact = false;
+    if (s) {
+      const Rational a = *sides[0].root;
+      const Rational b = *sides[1].root;
+      const Rational c = *sides[2].root;
+      step.substitution = "√(" + Factor(*s) + "·(" + Exact(*s) + " − " + Factor(a) + ")·(" + Exact(*s) + " − " +
+                          Factor(b) + ")·(" + Exact(*s) + " − " + Factor(c) + "))";
+      step.exact.push_back("√(" + Factor(*s) + "·" + Factor(*s - a) + "·" + Factor(*s - b) + "·" + Factor(*s - c) +
+                           ")");
+      step.exact.push_back(RootOf(Exact(area * area)));
+      exact = HasTwoDecimalsAtMost(area);
+      if (!exact) step.exact.push_back(Exact(area));
+    } else {
+      const string& sText = sShown_;
+      step.substitution = "√(" + sText + "·(" + sText + " − " + sides[0].shown + ")·(" + sText + " − " +
+                          sides[1].shown + ")·(" + sText + " − " + sides[2].shown + "))";
+      step.substitutionRounded = true;
+    }
+    step.connector = Joint(exact);
+    step.shown = areaShown_;
+    working_.items.emplace_back(std::move(step));
+  }
+
+  // Why a flat triangle has area 0: Heron's product has a factor 0.
+  void ExplainFlat(const std::array<Side, 3>& sides) {
+    if (sides[0].square == 0 && sides[1].square == 0) {
+      Say("I tre punti coincidono: le distanze e l'area sono 0.");
+      return;
+    }
+    std::size_t longest = 0;
+    for (std::size_t k = 1; k < sides.size(); ++k) {
+      if (sides[k].square > sides[longest].square) longest = k;
+    }
+    const string name = DistanceName(kPairs[longest]);
+    const bool coincident = sides[0].square == 0 || sides[1].square == 0 || sides[2].square == 0;
+    Say(string(coincident ? "Due punti coincidono, quindi i tre punti stanno su una stessa retta"
+                          : "I tre punti sono allineati: stanno su una stessa retta") +
+        " e non formano un vero triangolo. Il lato più lungo, " + name +
+        ", è la somma degli altri due, quindi s = " + name + ", il fattore (s − " + name +
+        ") vale 0 e l'area è 0.");
+  }
+
+  void CoordinatesStep(const Rational& area) {
+    Step step{.quantity = "A",
+              .formula = "½·|x1·(y2 − y3) + x2·(y3 − y1) + x3·(y1 − y2)|",
+              .substitution = "½·|" + In('x', 0, false) + "·(" + In('y', 1, false) + " − " + In('y', 2, true) +
+                              ") + " + In('x', 1, true) + "·(" + In('y', 2, false) + " − " + In('y', 0, true) +
+                              ") + " + In('x', 2, true) + "·(" + In('y', 0, false) + " − " + In('y', 1, true) +
+                              ")|"};
+    if (notation_.Exact()) {
+      string terms = Exact(Term(0));
+      for (int i = 1; i < 3; ++i) {
+        const Rational t = Term(i);
+        terms += (t < 0 ? " − " : " + ") + Exact(abs(t));
+      }
+      step.exact.push_back("½·|" + terms + "|");
+      step.exact.push_back("½·" + Factor(abs(Cross())));
+      if (!HasTwoDecimalsAtMost(area)) step.exact.push_back(Exact(area));
+    }
+    step.connector = Joint(HasTwoDecimalsAtMost(area));
+    step.shown = areaShown_;
+    working_.items.emplace_back(std::move(step));
+  }
+
+  const CommandInput& input_;
+  std::array<Rational, 3> xs_;  // the coordinates exactly as typed
+  std::array<Rational, 3> ys_;
+  Notation notation_;
+  Working working_{{Heading{string(kPointsHeading)}}};
+  string areaShown_;
+  string sShown_;
+};
+
+}  // namespace
+
+Working PointsWorking(const CommandInput& input, std::string_view mark) { return PointsWriter(input, mark).Write(); }
+
+}  // namespace pr::working

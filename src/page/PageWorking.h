@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+
+#include "page/PageForm.h"
+
+namespace pr::page {
+
+// The last command's working for the page's "Procedimento" panel, as JSON:
+// [{"kind": "heading" | "step" | "sentence", "text": "..."}, ...].
+std::string PageWorkingJson(const PageForm& form);
+
+}  // namespace pr::page

@@ -1,0 +1,95 @@
+// The working never disagrees with the labels: on generated input of every
+// kind, the last number of each step is the text its result label shows.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <map>
+#include <utility>
+#include <string>
+#include <variant>
+
+#include "geometry/Commands.h"
+#include "geometry/working/ClickWorking.h"
+#include "property/PropertyRun.h"
+
+namespace pr::property {
+namespace {
+
+std::string Trimmed(const std::string& text) {
+  const auto first = text.find_first_not_of(' ');
+  return first == std::string::npos ? "" : text.substr(first);
+}
+
+// A slope or intercept as the equation label writes it ("- 0,50") in the
+// working's notation ("−0,50").
+std::string AsWorkingWrites(const std::string& coefficient) {
+  if (coefficient.starts_with("+ ")) return coefficient.substr(2);
+  if (coefficient.starts_with("- ")) return "−" + coefficient.substr(2);
+  return coefficient;
+}
+
+// The label a command writes its (first) result into.
+std::string ResultLabel(int command) {
+  static constexpr std::array<const char*, 4> kLabels = {"Label3", "Label19", "Label20", "Label21"};
+  return kLabels[static_cast<std::size_t>(command)];
+}
+
+// What each quantity of a command's working must end with, from its labels.
+std::map<std::string, std::string> ExpectedEnds(int command, const Captions& labels) {
+  if (command == 0) {
+    return {{"d(P1, P2)", Trimmed(labels.at("Label3"))},
+            {"d(P1, P3)", Trimmed(labels.at("Label4"))},
+            {"d(P2, P3)", Trimmed(labels.at("Label5"))},
+            {"A", Trimmed(labels.at("Label17"))}};
+  }
+  const std::string label = labels.at(ResultLabel(command));
+  const std::string equation = label.substr(label.find("Y = "));
+  const std::size_t x = equation.find(" X ");
+  return {{"m", AsWorkingWrites(equation.substr(4, x - 4))},
+          {"q", AsWorkingWrites(equation.substr(x + 3))},
+          {"y", equation}};
+}
+
+TEST(WorkingProperty, LastNumberOfEveryStepIsTheLabelText) {
+  InputGenerator generate(PropertySeed() + 17);
+  RasterSurface raster = CoarseClientAreaRaster();
+  std::array<testing::FakeForm, 2> forms = {testing::FakeForm(raster, "."), testing::FakeForm(raster, ",")};
+
+  const int inputs = PropertyInputs(20000);
+  int checkedSteps = 0;
+  for (int i = 0; i < inputs; ++i) {
+    // Half the inputs small integers, where the working is exact, half anything.
+    BoxTexts boxes = generate.Boxes();
+    if (i % 2 == 0) {
+      for (std::size_t b = 0; b < 6; ++b) boxes[b] = std::to_string(generate.Between(-20, 20));
+    }
+    const int command = i % 4;
+    testing::FakeForm& form = forms[static_cast<std::size_t>(i / 4 % 2)];
+    const CommandRun run = RunOn(form, command, boxes);
+    const std::string button = "Command" + std::to_string(command + 1);
+    const std::string report = run.error ? RuntimeError(*run.error).Report() : "";
+    const working::Working made = working::WorkingOfClick(button, form, report);
+    // Only a command that wrote its results has numbers to agree with them
+    // (not a full scale of 0, a vertical pair or a run-time error).
+    const bool wrote = std::any_of(run.writes.begin(), run.writes.end(), [&](const auto& write) {
+      return write.first == ResultLabel(command) && !write.second.empty();
+    });
+    if (!wrote || run.error) continue;
+    const std::map<std::string, std::string> ends = ExpectedEnds(command, run.after);
+    bool firstY = true;
+    for (const working::Item& item : made.items) {
+      const auto* step = std::get_if<working::Step>(&item);
+      if (step == nullptr || !ends.contains(step->quantity)) continue;
+      // The second "y" is the perpendicular's, which has no label.
+      if (step->quantity == "y" && !std::exchange(firstY, false)) continue;
+      ASSERT_EQ(step->shown, ends.at(step->quantity))
+          << working::StepText(*step) << "\n" << Reproduction(i, command, boxes);
+      ++checkedSteps;
+    }
+  }
+  EXPECT_GT(checkedSteps, inputs);
+}
+
+}  // namespace
+}  // namespace pr::property
