@@ -7,6 +7,7 @@
 #include <benchmark/benchmark.h>
 
 #include <array>
+#include <cstdint>
 #include <string>
 
 #include "core/form/LastCommand.h"
@@ -32,12 +33,30 @@ class Ignored final : public ErrorReporter {
 };
 
 // The seven boxes: x1, y1, x2, y2, x3, y3 (the full scale comes per case).
-using Points = std::array<const char*, 6>;
+using Points = std::array<std::string, 6>;
 // P1 (0; 1), P2 (1; 3): the line y = 2x + 1 and its perpendicular.
-constexpr Points kOrdinary = {"0", "1", "1", "3", "-2", "0.5"};
+const Points kOrdinary = {"0", "1", "1", "3", "-2", "0.5"};
 // P1-P3 and P2-P3 of slope 1000, and of slope 0.001.
-constexpr Points kSteep = {"0", "0.5", "-1", "-0.5", "1", "1000.5"};
-constexpr Points kShallow = {"0", "0.5", "-1000", "-0.5", "1000", "1.5"};
+const Points kSteep = {"0", "0.5", "-1", "-0.5", "1", "1000.5"};
+const Points kShallow = {"0", "0.5", "-1000", "-0.5", "1000", "1.5"};
+
+// Six coordinates typed with `digits` digits each: one before the point,
+// the rest after it, each its own run of digits (a fixed generator).
+Points LongPoints(std::size_t digits) {
+  Points points;
+  std::uint32_t state = 16;
+  for (std::string& text : points) {
+    text = "1.";
+    for (std::size_t i = 1; i < digits; ++i) {
+      state = state * 1664525u + 1013904223u;
+      text += static_cast<char>('0' + (state >> 24) % 10);
+    }
+  }
+  return points;
+}
+
+// The longest text a desktop box (a QLineEdit) accepts.
+constexpr std::size_t kLongestText = 32767;
 
 void RunCommand(benchmark::State& state, Click click, Points points, std::string fullScale, bool at200) {
   RasterSurface raster = at200 ? At200() : ClientArea();
@@ -96,6 +115,12 @@ void RegisterAll() {
   Register("Command3/fs:1e6/shallow", Command3_Click, kShallow, "1e6");
   Register("Command4/fs:1e6/steep", Command4_Click, kSteep, "1e6");
   Register("Command4/fs:1e6/shallow", Command4_Click, kShallow, "1e6");
+  // The numbers computed exactly from what was typed, at any length.
+  for (const std::size_t digits : {std::size_t{1000}, kLongestText}) {
+    const std::string name = "/fs:10/digits:" + std::to_string(digits);
+    Register("Command1" + name, Command1_Click, LongPoints(digits), "10");
+    Register("Command2" + name, Command2_Click, LongPoints(digits), "10");
+  }
   RegisterAt200("Command1/fs:10", Command1_Click, kOrdinary, "10");
   for (const char* fs : {"10", "1e9", "1e300"}) {
     RegisterAt200(std::string("Command2/fs:") + fs, Command2_Click, kOrdinary, fs);

@@ -1,6 +1,7 @@
 """Times the page in headless Chromium, measured inside the page with
 performance.now(): every command at full scales 10, 1e9 and 1e300 with the
-form at 100 % and at 200 % (a viewport twice the form's size; median of
+form at 100 % and at 200 % (a viewport twice the form's size), and Command1
+and Command2 with 1,000-digit coordinates at 100 % (median of
 PRESSES presses, from the click to the end of the canvas update, and of the
 putImageData alone), the redraw after a change of scale from 100 % to 200 %
 with the last command's figure (from the resize event to the end of the
@@ -10,6 +11,7 @@ COLD_LOADS fresh browsers and of LOADS openings in one), and the file's size.
 performance.now() counts in steps of 0.1 ms here. Prints a table; not a test."""
 
 import os
+import random
 import statistics
 import sys
 
@@ -27,6 +29,11 @@ COMMANDS = ["Command1", "Command2", "Command3", "Command4"]
 # P1 (0; 1), P2 (1; 3), the line y = 2x + 1 and its perpendicular; every
 # line crosses the whole plot whatever the full scale.
 POINTS = {"Text1(0)": "0", "Text2(0)": "1", "Text1(1)": "1", "Text2(1)": "3", "Text1(2)": "-2", "Text2(2)": "0.5"}
+# The same boxes typed with 1,000 digits each ("1." and 998 decimals of a
+# fixed generator): the numbers are computed exactly from what is typed.
+LONG_DIGITS = 1000
+_digits = random.Random(16)
+LONG_POINTS = {name: "1." + "".join(_digits.choice("0123456789") for _ in range(LONG_DIGITS - 1)) for name in POINTS}
 
 # Notes when each putImageData on the page's canvas began and finished, from
 # the very start of the document: the canvas updates, whoever makes them.
@@ -81,8 +88,8 @@ const frame = () => new Promise(resolve => requestAnimationFrame(resolve));
 })();"""
 
 
-def set_boxes(browser, full_scale):
-    for name, text in {**POINTS, "Text4": full_scale}.items():
+def set_boxes(browser, full_scale, points=None):
+    for name, text in {**(points or POINTS), "Text4": full_scale}.items():
         browser.script("arguments[0].value = arguments[1];"
                        "arguments[0].dispatchEvent(new Event('input', {bubbles: true}));",
                        browser.element(name), text)
@@ -149,6 +156,17 @@ def main():
                     canvas = statistics.median(t[1] for t in times)
                     print(f"{scale:<8}{command:<10}{full_scale:>12}{statistics.median(whole):>12.2f}"
                           f"{max(whole):>10.2f}{canvas:>12.2f}")
+        browser.show_in(SCALES["100 %"])
+        browser.open()
+        set_boxes(browser, "10", LONG_POINTS)
+        for command in ["Command1", "Command2"]:
+            times = browser.driver.execute_async_script(PRESS_LOOP, browser.element(command), PRESSES)
+            if browser.open_dialog() or not times:
+                sys.exit(f"{command} with {LONG_DIGITS}-digit coordinates: an error, or no canvas update")
+            whole = [t[0] for t in times]
+            canvas = statistics.median(t[1] for t in times)
+            print(f"{'100 %':<8}{command:<10}{f'10, {LONG_DIGITS} dig.':>12}{statistics.median(whole):>12.2f}"
+                  f"{max(whole):>10.2f}{canvas:>12.2f}")
         redraws(browser)
     print(f"start-up, open file to plane drawn: {statistics.median(first):.1f} ms in a fresh browser "
           f"(median of {COLD_LOADS}), {statistics.median(again):.1f} ms opened again (median of {LOADS})")

@@ -138,6 +138,9 @@
       box.type = 'text';
       box.spellcheck = false;
       box.autocomplete = 'off';
+      // The desktop's boxes take at most 32767 characters: the exact
+      // arithmetic on the numbers typed then stays well under a second.
+      box.maxLength = 32767;
       if (row.colour) box.style.color = row.colour;
       box.setAttribute('aria-label', row.spoken);
       this.boxes.push({ row, element: box });

@@ -16,8 +16,9 @@
   // Below the form: this share of the height, this much at least.
   const BELOW = { share: 0.42, min: 150 };
   // The button that shows the panel (working.css): a tab on the right edge
-  // where the form leaves a margin there, else a bar at the bottom, in the
-  // margin below the form or, where there is none, in a strip kept for it.
+  // where the form leaves a margin there, else a bar at the bottom right, in
+  // the margin below the form, on the form's empty bottom-right corner, or,
+  // where it would meet a control there, in a strip kept for it.
   const TAB = { width: 24, height: 132 };
   const BAR = { height: 20 };
 
@@ -92,7 +93,7 @@
     }
 
     // The room the form leaves: the open panel's side or strip; when it is
-    // closed, a strip for the button only where no corner is free of the form.
+    // closed, a strip for the button only where nothing else holds it.
     reserve(view) {
       const { width: formWidth, height: formHeight } = this.page.layout;
       if (this.open) {
@@ -110,11 +111,25 @@
         return { right: 0, bottom: height };
       }
       const scale = Math.min(view.width / formWidth, view.height / formHeight);
-      const freeBelow = (view.height - formHeight * scale) / 2;
-      const freeRight = (view.width - formWidth * scale) / 2;
-      const asTab = freeRight >= TAB.width && view.height >= TAB.height;
+      const left = (view.width - formWidth * scale) / 2;
+      const top = (view.height - formHeight * scale) / 2;
+      const asTab = left >= TAB.width && view.height >= TAB.height;
       this.toggle.classList.toggle('tab', asTab);
-      return { right: 0, bottom: asTab || freeBelow >= BAR.height ? 0 : BAR.height };
+      // The bar takes no room where it lies on the form's empty bottom-right
+      // corner: a viewport the form's own size keeps the form at 100 %.
+      const bar = { left: view.width - this.toggle.offsetWidth, top: view.height - BAR.height };
+      const barFree = asTab || top >= BAR.height || !this.coversControl(bar, left, top, scale);
+      return { right: 0, bottom: barFree ? 0 : BAR.height };
+    }
+
+    // Whether a rectangle from `corner` to the viewport's bottom-right corner
+    // meets a control of the form placed at (left, top) at this scale.
+    coversControl(corner, left, top, scale) {
+      return Array.from(this.page.form.querySelectorAll('.control')).some((element) => {
+        const right = left + (element.offsetLeft + element.offsetWidth) * scale;
+        const bottom = top + (element.offsetTop + element.offsetHeight) * scale;
+        return right > corner.left && bottom > corner.top;
+      });
     }
   }
 

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <bit>
+#include <cstring>
 #include <cstdint>
 #include <cmath>
 #include <limits>
@@ -24,7 +24,9 @@ Rational Exactly(double d) { return Rational(d); }
   for (double n : {std::nextafter(r, -INFINITY), std::nextafter(r, INFINITY)}) {
     if (!std::isfinite(n)) continue;
     const Rational other = abs(Exactly(n) - v);
-    const bool rEven = (std::bit_cast<std::uint64_t>(r) & 1) == 0;
+    std::uint64_t bits = 0;  // no std::bit_cast in every standard library we build with
+    std::memcpy(&bits, &r, sizeof bits);
+    const bool rEven = (bits & 1) == 0;
     if (other < gap || (other == gap && !rEven)) return ::testing::AssertionFailure() << n << " is nearer than " << r;
   }
   return ::testing::AssertionSuccess();

@@ -23,9 +23,15 @@ CHROMEDRIVER = "/usr/bin/chromedriver"
 # The form's client area in CSS pixels (the layout at 15 twips per pixel), and
 # the plot's square at its top left (6400 twips), which no control covers.
 FORM_CSS = (974, 576)
-# The strip the page keeps below the form for its "Procedimento" button where
-# no margin holds it.
-BUTTON_STRIP = 20
+# The "Procedimento" button: a bar this size at the viewport's bottom right,
+# or a strip of its height kept below the form where the bar would meet a
+# control and no margin holds it.
+BUTTON_BAR = (118, 20)
+BUTTON_STRIP = BUTTON_BAR[1]
+# The bottom-right corners of the controls nearest the form's bottom-right
+# corner, in CSS pixels at 100 %: Command1 and the red note across the bottom
+# (its text ends about 771 pixels in).
+BOTTOM_RIGHT_CONTROLS = ((945, 521), (771, 576))
 PLOT_CSS = 427
 # The window headless Chromium draws in; the page sees the viewport it is
 # given (Browser's `viewport`), whatever this is.
@@ -96,7 +102,10 @@ class Viewport:
         scale = min(self.width / FORM_CSS[0], self.height / FORM_CSS[1])
         free_right = (self.width - FORM_CSS[0] * scale) / 2
         free_below = (self.height - FORM_CSS[1] * scale) / 2
-        if (free_right >= 24 and self.height >= 132) or free_below >= BUTTON_STRIP:
+        bar_left, bar_top = self.width - BUTTON_BAR[0], self.height - BUTTON_BAR[1]
+        meets_control = any(free_right + right * scale > bar_left and free_below + bottom * scale > bar_top
+                            for right, bottom in BOTTOM_RIGHT_CONTROLS)
+        if (free_right >= 24 and self.height >= 132) or free_below >= BUTTON_STRIP or not meets_control:
             return self.width, self.height
         return self.width, self.height - BUTTON_STRIP
 
@@ -114,12 +123,12 @@ class Viewport:
 
 class Browser:
     """One Chromium with its own empty profile, under `language` ("it" or
-    "en"), showing the page in `viewport` (by default the form's size and the
-    strip below it for the "Procedimento" button, at device pixel ratio
-    `ratio`: the form at 100 %). Use it in a `with` block."""
+    "en"), showing the page in `viewport` (by default the form's size at
+    device pixel ratio `ratio`: the form at 100 %, the "Procedimento" button
+    on its empty bottom-right corner). Use it in a `with` block."""
 
     def __init__(self, language="it", ratio=1, performance_log=False, viewport=None):
-        self.viewport = viewport or Viewport(FORM_CSS[0], FORM_CSS[1] + BUTTON_STRIP, ratio)
+        self.viewport = viewport or Viewport(FORM_CSS[0], FORM_CSS[1], ratio)
         self.profile = tempfile.mkdtemp(prefix="pr-web-profile-")
         options = webdriver.ChromeOptions()
         options.binary_location = CHROMIUM
