@@ -7,7 +7,7 @@
 // only when its own result is beyond the largest double.
 namespace pr {
 
-// sqrt((xb - xa)² + (ya - yb)²).
+// sqrt((xb - xa)² + (yb - ya)²).
 double ExactDistance(const ExactPoint& a, const ExactPoint& b);
 
 // Half the absolute cross product of the sides from a to b and from a to c:
