@@ -64,7 +64,7 @@ constexpr std::size_t kLongestText = 32767;
 
 void RunCommand(benchmark::State& state, Click click, Points points, std::string fullScale, bool at200) {
   RasterSurface raster = at200 ? At200() : ClientArea();
-  testing::FakeForm form(raster);
+  test::FakeForm form(raster);
   form.Type(points[0], points[1], points[2], points[3], points[4], points[5], fullScale);
   for (auto _ : state) {
     click(form);
@@ -91,7 +91,7 @@ void RunPress(benchmark::State& state, Click click, std::string button, Points p
 // and over: each change of scale makes the raster anew and redraws.
 void RedrawAfterZoom(benchmark::State& state, Click click, Points points, std::string fullScale) {
   RasterSurface raster = ClientArea();
-  testing::FakeForm form(raster);
+  test::FakeForm form(raster);
   form.Type(points[0], points[1], points[2], points[3], points[4], points[5], fullScale);
   LastCommand last;
   Ignored ignored;

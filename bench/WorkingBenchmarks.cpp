@@ -25,7 +25,7 @@ constexpr Boxes kHuge = {"1e150", "-1e150", "-1e150", "1e150", "2e-300", "3e150"
 
 void MakeWorking(benchmark::State& state, std::string button, Boxes boxes) {
   RasterSurface raster(974, 576, 15.0, 0xC0C0C0);
-  testing::FakeForm form(raster, ",");
+  test::FakeForm form(raster, ",");
   form.Type(boxes[0], boxes[1], boxes[2], boxes[3], boxes[4], boxes[5], boxes[6]);
   for (auto _ : state) {
     working::Working made = working::WorkingOfClick(button, form, "");

@@ -7,7 +7,7 @@
 // form, so each meets the labels the others left.
 //
 // Every run must end (libFuzzer's -timeout catches one that does not), keep
-// the label rules of tests/property/LabelRules.h and CommandOracle.h, fail
+// the label rules of tests/support/LabelRules.h and CommandOracle.h, fail
 // only with Overflow, and leave only the program's own colours on the raster.
 #include <array>
 #include <cstddef>
@@ -18,8 +18,8 @@
 
 #include "FuzzCheck.h"
 #include "core/surface/RasterSurface.h"
-#include "property/Palette.h"
-#include "property/PropertyRun.h"
+#include "support/Palette.h"
+#include "support/PropertyRun.h"
 #include "support/FakeForm.h"
 
 namespace {
@@ -27,7 +27,7 @@ namespace {
 constexpr std::size_t kMostCommandsNamed = 8;
 
 struct FuzzInput {
-  pr::property::BoxTexts boxes;
+  pr::test::BoxTexts boxes;
   std::vector<int> commands;  // 0..3, in the order they run
   std::string mark = ".";
 };
@@ -52,7 +52,7 @@ FuzzInput Parse(std::string_view bytes) {
 }
 
 pr::RasterSurface& Raster() {
-  static pr::RasterSurface raster = pr::property::ClientAreaRaster();
+  static pr::RasterSurface raster = pr::test::ClientAreaRaster();
   return raster;
 }
 
@@ -61,13 +61,13 @@ pr::RasterSurface& Raster() {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const FuzzInput input = Parse(std::string_view(reinterpret_cast<const char*>(data), size));
   pr::RasterSurface& raster = Raster();
-  pr::testing::FakeForm form(raster, input.mark);
+  pr::test::FakeForm form(raster, input.mark);
 
   for (const int command : input.commands) {
-    const pr::property::CommandRun run = pr::property::RunOn(form, command, input.boxes);
-    const std::string rule = pr::property::BrokenRule(run);
+    const pr::test::CommandRun run = pr::test::RunOn(form, command, input.boxes);
+    const std::string rule = pr::test::BrokenRule(run);
     Require(rule.empty(), rule);
   }
-  Require(pr::property::OnlyProgramColours(raster), "a pixel holds a colour the program never draws");
+  Require(pr::test::OnlyProgramColours(raster), "a pixel holds a colour the program never draws");
   return 0;
 }

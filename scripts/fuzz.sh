@@ -20,11 +20,9 @@ seconds="${1:-60}"
 build=build-fuzz
 findings="$build/findings"
 
-echo "-- configuring and building the fuzzers in $build/"
-CC=clang CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPR_FUZZ=ON -DPR_WERROR=ON \
-  -DPR_WINDOW=OFF -DPR_TESTS=OFF -DPR_BENCH=OFF \
-  -DCMAKE_CXX_FLAGS="-fsanitize-coverage-ignorelist=$PWD/fuzz/coverage-ignorelist.txt" >/dev/null
-cmake --build "$build" --target fuzzers -j"${FUZZ_BUILD_JOBS:-2}" >/dev/null
+echo "-- configuring and building the fuzzers in $build/ (CMakePresets.json's fuzz)"
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j"${FUZZ_BUILD_JOBS:-2}" >/dev/null
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT

@@ -17,7 +17,5 @@ cmake --build build-wasm-tests -j"$jobs"
 # The slow sweep at a full scale of 10^6 stays native-only.
 ctest --test-dir build-wasm-tests --output-on-failure -j"$jobs" -L unit -LE slow --no-tests=error
 
-if [ -f tests/web/run.sh ]; then
-  echo "== The page in headless Chromium"
-  bash tests/web/run.sh
-fi
+echo "== The page in headless Chromium"
+bash tests/web/run.sh

@@ -1,17 +1,18 @@
+#include "geometry/CoefficientText.h"
+
 #include <cmath>
 
 #include "core/numbers/Format.h"
-#include "geometry/LineCommand.h"
 
 namespace pr {
 
 std::string CoefficientText(const MaybeNumber& v, std::string_view decimalMark) {
-  if (v.IsUnset()) return NumberToText(v);
+  if (v.IsUnset()) return "";
   // The pattern's leading blank is what separates the sign from the digits.
   if (v > 0) return "+" + Format(std::fabs(v.Value()), kDistancePattern, decimalMark);
   if (v < 0) return "-" + Format(std::fabs(v.Value()), kDistancePattern, decimalMark);
   // A -0 from the arithmetic reads "0" like any other zero.
-  return NumberToText(MaybeNumber(0.0));
+  return "0";
 }
 
 }  // namespace pr

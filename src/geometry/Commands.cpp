@@ -6,8 +6,8 @@
 namespace pr {
 
 void Command1_Click(Form& form) { RunPointsCommand(form); }
-void Command2_Click(Form& form) { RunLineCommand(form, kLineCommands[0]); }
-void Command3_Click(Form& form) { RunLineCommand(form, kLineCommands[1]); }
-void Command4_Click(Form& form) { RunLineCommand(form, kLineCommands[2]); }
+void Command2_Click(Form& form) { RunLineCommand(form, LineCommandOf("Command2")); }
+void Command3_Click(Form& form) { RunLineCommand(form, LineCommandOf("Command3")); }
+void Command4_Click(Form& form) { RunLineCommand(form, LineCommandOf("Command4")); }
 
 }  // namespace pr

@@ -1,11 +1,13 @@
 #include "geometry/LineCommand.h"
 
 #include <cmath>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "core/form/Form.h"
 #include "core/numbers/Format.h"
+#include "geometry/CoefficientText.h"
 #include "geometry/CommandInput.h"
 #include "geometry/ExactGeometry.h"
 #include "geometry/sweep/LineSweep.h"
@@ -15,46 +17,22 @@
 
 namespace pr {
 
+// One row per line button, the columns in the order of LineCommandSpec's
+// fields. Command3's dots are white whatever the window's colour: they cover
+// grid, axes and markers where they cross them.
 const std::array<LineCommandSpec, 3> kLineCommands = {{
-    {
-        .button = "Command2",
-        .first = 0,
-        .second = 1,
-        .clearedLabels = {"Label20", "Label21"},
-        .clearLabelsAfterCls = true,
-        .equationLabel = "Label19",
-        .heading = " Retta su P1-P2      ",
-        .dotColour = colours::kBlack,
-        .perpendicular = true,
-        .interceptAlwaysShown = false,
-    },
-    {
-        .button = "Command3",
-        .first = 0,
-        .second = 2,
-        .clearedLabels = {"Label19", "Label21"},
-        .clearLabelsAfterCls = false,
-        .equationLabel = "Label20",
-        .heading = " Retta su P1-P3      ",
-        // White whatever the window's colour: it covers grid, axes and
-        // markers where it crosses them.
-        .dotColour = colours::kWhite,
-        .perpendicular = false,
-        .interceptAlwaysShown = true,
-    },
-    {
-        .button = "Command4",
-        .first = 1,
-        .second = 2,
-        .clearedLabels = {"Label19", "Label20"},
-        .clearLabelsAfterCls = false,
-        .equationLabel = "Label21",
-        .heading = " Retta su P2-P3      ",
-        .dotColour = colours::kYellow,
-        .perpendicular = false,
-        .interceptAlwaysShown = false,
-    },
+    // button    A  B  cleared labels          after Cls equation   heading                   dots             perp.  q always
+    {"Command2", 0, 1, {"Label20", "Label21"}, true,  "Label19", " Retta su P1-P2      ", colours::kBlack,  true,  false},
+    {"Command3", 0, 2, {"Label19", "Label21"}, false, "Label20", " Retta su P1-P3      ", colours::kWhite,  false, true},
+    {"Command4", 1, 2, {"Label19", "Label20"}, false, "Label21", " Retta su P2-P3      ", colours::kYellow, false, false},
 }};
+
+const LineCommandSpec& LineCommandOf(std::string_view button) {
+  for (const LineCommandSpec& spec : kLineCommands) {
+    if (spec.button == button) return spec;
+  }
+  throw std::out_of_range("no line command for " + std::string(button));
+}
 
 namespace {
 
@@ -90,7 +68,7 @@ std::vector<TracedLine> LinesToTrace(const LineCommandSpec& spec, const ExactLin
 }
 
 std::string InterceptText(const LineCommandSpec& spec, const MaybeNumber& q, std::string_view mark) {
-  if (spec.interceptAlwaysShown && q == 0) return Format(std::fabs(q.Value()), "", mark);
+  if (spec.interceptAlwaysShown && q == 0) return "0";
   return CoefficientText(q, mark);
 }
 

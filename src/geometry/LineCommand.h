@@ -26,6 +26,9 @@ struct LineCommandSpec {
 
 extern const std::array<LineCommandSpec, 3> kLineCommands;  // Command2, Command3, Command4
 
+// The row of a line button; any other name is a programming error.
+const LineCommandSpec& LineCommandOf(std::string_view button);
+
 // Clearing, background, input, guard, markers, sweep and the equation text.
 void RunLineCommand(Form& form, const LineCommandSpec& spec);
 
@@ -33,8 +36,5 @@ void RunLineCommand(Form& form, const LineCommandSpec& spec);
 // intercept's text (" Retta su P1-P2      Y = + 2.00 X + 1.00").
 std::string EquationText(const LineCommandSpec& spec, const MaybeNumber& m, const MaybeNumber& q,
                          std::string_view mark);
-
-// "+ 2.00", "- 0.50", "0" for exactly 0, "" for unset.
-std::string CoefficientText(const MaybeNumber& v, std::string_view decimalMark);
 
 }  // namespace pr

@@ -5,18 +5,13 @@
 #include <stdexcept>
 
 #include "core/form/FormLayout.h"
+#include "core/form/Twips.h"
 #include "geometry/Commands.h"
 #include "geometry/working/ClickWorking.h"
 #include "plot/FormPaint.h"
 
 namespace pr::page {
 namespace {
-
-// The twips per device pixel the desktop computes at 96 logical DPI, written
-// the same way so both give the same double for the same ratio.
-constexpr double kTwipsPerInch = 1440.0;
-constexpr double kLogicalDpi = 96.0;
-double TwipsPerPixel(double ratio) { return kTwipsPerInch / (kLogicalDpi * ratio); }
 
 constexpr double kMinRatio = 0.25;
 constexpr double kMaxRatio = 8.0;
@@ -43,7 +38,7 @@ PageForm::PageForm(double devicePixelRatio, std::string decimalMark)
     : ratio_(UsableRatio(devicePixelRatio)),
       decimalMark_(std::move(decimalMark)),
       surface_(std::make_unique<RasterSurface>(DevicePixels(kPageWidthCss, ratio_),
-                                               DevicePixels(kPageHeightCss, ratio_), TwipsPerPixel(ratio_),
+                                               DevicePixels(kPageHeightCss, ratio_), TwipsPerPixel(kStandardDpi, ratio_),
                                                kPageBackground, DotSizeFor(ratio_))) {
   for (const layout::ControlRow& row : layout::Controls()) values_.emplace_back(row.caption);
 }
@@ -80,7 +75,7 @@ bool PageForm::SetDevicePixelRatio(double devicePixelRatio) {
   if (ratio == ratio_) return false;
   ratio_ = ratio;
   surface_->Rescale(DevicePixels(kPageWidthCss, ratio_), DevicePixels(kPageHeightCss, ratio_),
-                    TwipsPerPixel(ratio_), DotSizeFor(ratio_));
+                    TwipsPerPixel(kStandardDpi, ratio_), DotSizeFor(ratio_));
   PaintAll();
   return true;
 }

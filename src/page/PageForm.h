@@ -18,10 +18,9 @@ namespace pr::page {
 // The form's own background, the same as the desktop window's.
 inline constexpr Colour kPageBackground = kFormBackground;
 
-// The page's client area in CSS pixels, 15 twips to a pixel: the whole layout,
-// never a pixel less (974 x 576).
-inline constexpr int kPageWidthCss = (14610 + 14) / 15;
-inline constexpr int kPageHeightCss = (8640 + 14) / 15;
+// The page's client area in CSS pixels, 15 twips to a pixel.
+inline const int kPageWidthCss = layout::ClientWidth(kStandardDpi);
+inline const int kPageHeightCss = layout::ClientHeight(kStandardDpi);
 
 // Form1 as the page shows it: the text boxes and captions held as strings, the
 // raster covering the whole client area in device pixels. The browser side

@@ -12,16 +12,9 @@
 namespace pr::page {
 namespace {
 
-constexpr double kTwipsPerCssPixel = 15.0;
-constexpr double kCssPixelsPerPoint = 96.0 / 72.0;
-// The desktop's fallback of the form font (its closest widths on Linux); the
-// page carries a subset of it.
-constexpr std::string_view kFallbackFamily = "DejaVu Sans";
-// An empty auto-size label stays a sliver wide, about 0.45 em, as the
-// desktop's labels do.
-constexpr double kEmptyWidthEm = 0.45;
+constexpr double kCssPixelsPerPoint = kStandardDpi / 72.0;
 
-long Pixels(int twips) { return std::lround(twips / kTwipsPerCssPixel); }
+int Pixels(int twips) { return TwipsToPixels(twips, kStandardDpi); }
 
 // The desktop's toolkit draws a font at a whole pixel size: 7.8 pt (10.4 px)
 // shows at 10 px, 13.2 pt (17.6 px) at 18 px. The page asks for the same.
@@ -30,7 +23,7 @@ long FontPixels(double points) { return std::lround(points * kCssPixelsPerPoint)
 // A colour as the program writes it, 0x00BBGGRR, as CSS writes it.
 std::string Css(Colour colour) {
   char text[8];
-  std::snprintf(text, sizeof text, "#%02x%02x%02x", colour & 0xFFu, (colour >> 8) & 0xFFu, (colour >> 16) & 0xFFu);
+  std::snprintf(text, sizeof text, "#%02x%02x%02x", Red(colour), Green(colour), Blue(colour));
   return JsonText(text);
 }
 
@@ -73,7 +66,7 @@ std::string Row(const layout::ControlRow& row) {
   json += ",\"fontPoints\":" + Number(row.fontPoints);
   json += ",\"fontPixels\":" + std::to_string(FontPixels(row.fontPoints));
   json += ",\"autoSize\":" + std::string(row.autoSize ? "true" : "false");
-  json += ",\"emptyWidth\":" + std::to_string(std::lround(kEmptyWidthEm * row.fontPoints * kCssPixelsPerPoint));
+  json += ",\"emptyWidth\":" + std::to_string(std::lround(layout::kEmptyLabelWidthEm * row.fontPoints * kCssPixelsPerPoint));
   json += ",\"tabIndex\":" + std::to_string(row.tabIndex);
   json += ",\"spoken\":" + JsonText(row.spoken) + "}";
   return json;
@@ -95,7 +88,7 @@ std::string PageLayoutJson() {
   json += ",\"width\":" + std::to_string(kPageWidthCss);
   json += ",\"height\":" + std::to_string(kPageHeightCss);
   json += ",\"fontFamily\":" + JsonText(layout::kFormFontFamily);
-  json += ",\"fallbackFamily\":" + JsonText(kFallbackFamily);
+  json += ",\"fallbackFamily\":" + JsonText(layout::kFormFontFallback);
   json += ",\"fontPoints\":" + Number(layout::kFormFontPoints);
   json += ",\"fontPixels\":" + std::to_string(FontPixels(layout::kFormFontPoints));
   json += ",\"fontWeight\":" + std::to_string(layout::kFormFontWeight);

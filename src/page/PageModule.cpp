@@ -64,16 +64,14 @@ EMSCRIPTEN_KEEPALIVE double pr_raster_ratio() { return form->DevicePixelRatio();
 EMSCRIPTEN_KEEPALIVE int pr_raster_width() { return form->Raster().Width(); }
 EMSCRIPTEN_KEEPALIVE int pr_raster_height() { return form->Raster().Height(); }
 
-// The raster as canvas ImageData bytes (R, G, B, A): its 0xFFRRGGBB words
-// are B, G, R, A in memory, so red and blue change places.
+// The raster as canvas ImageData bytes (R, G, B, A).
 EMSCRIPTEN_KEEPALIVE const std::uint8_t* pr_raster_rgba() {
   const pr::RasterSurface& raster = form->Raster();
   const std::size_t count = static_cast<std::size_t>(raster.Width()) * static_cast<std::size_t>(raster.Height());
   rgba.resize(count);
   const std::uint32_t* pixels = raster.Data();
   for (std::size_t i = 0; i < count; ++i) {
-    const std::uint32_t p = pixels[i];
-    rgba[i] = (p & 0xFF00FF00u) | ((p >> 16) & 0xFFu) | ((p & 0xFFu) << 16);
+    rgba[i] = pr::Rgb32ToRgba(pixels[i]);
   }
   return reinterpret_cast<const std::uint8_t*>(rgba.data());
 }

@@ -1,7 +1,5 @@
 #include "plot/DrawPlotBackground.h"
 
-#include <cstdint>
-
 #include "core/surface/RasterSurface.h"
 #include "plot/PlotArea.h"
 
@@ -10,10 +8,6 @@ namespace pr {
 namespace {
 
 using namespace plot;
-
-// The old program counted its grid loops in 16-bit Integers; the largest
-// value a counter reaches is 6720, one step past the last line.
-using Counter = std::int16_t;
 
 struct EdgeDot {
   int y;
@@ -27,18 +21,16 @@ constexpr EdgeDot kEdgeDots[] = {
     {kBlackEdgeDotY, colours::kBlack},
 };
 
-Counter Next(Counter counter, int step) { return static_cast<Counter>(counter + step); }
-
 // Generic over the surface so that on the raster every dot is a direct,
 // inlined PSet rather than a virtual call; the calls are the same either way.
 template <class Canvas>
 void DrawOn(Canvas& canvas) {
-  for (Counter x = 0; x <= kSide; x = Next(x, kGridSpacing)) {
-    for (Counter y = 0; y <= kSide; y = Next(y, kVerticalDotPitch)) canvas.PSet(x, y, kGridColour);
+  for (int x = 0; x <= kSide; x += kGridSpacing) {
+    for (int y = 0; y <= kSide; y += kVerticalDotPitch) canvas.PSet(x, y, kGridColour);
   }
   // 42-twip steps stop at 6384: the horizontal lines fall short of the right edge.
-  for (Counter y = 0; y <= kSide; y = Next(y, kGridSpacing)) {
-    for (Counter x = 0; x <= kSide; x = Next(x, kHorizontalDotPitch)) canvas.PSet(x, y, kGridColour);
+  for (int y = 0; y <= kSide; y += kGridSpacing) {
+    for (int x = 0; x <= kSide; x += kHorizontalDotPitch) canvas.PSet(x, y, kGridColour);
   }
   canvas.Line(kOrigin, 0, kOrigin, kSide, kAxisColour);
   canvas.Line(0, kOrigin, kSide, kOrigin, kAxisColour);

@@ -6,11 +6,7 @@ namespace pr {
 
 // Plot coordinates in twips, still in double: they are narrowed to single
 // only when handed to the surface.
-struct PlotPoint {
-  double x = 0.0;
-  double y = 0.0;
-  friend bool operator==(const PlotPoint&, const PlotPoint&) = default;
-};
+using PlotPoint = Coordinates<struct PlotTwips>;
 
 // Twips per world unit for a full scale: 3200 / fullScale. Raises Overflow
 // when the full scale is so small that the factor overflows. Never called

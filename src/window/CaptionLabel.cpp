@@ -4,14 +4,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/form/FormLayout.h"
+
 namespace pr::window {
-namespace {
-
-// The old runtime left an empty auto-size label a sliver wide rather than
-// nothing: about 0.45 em (75 twips at 7.8 pt, 90 twips at 10.8 pt).
-constexpr double kEmptyWidthEm = 0.45;
-
-}  // namespace
 
 CaptionLabel::CaptionLabel(const QString& caption, bool autoSize, int lineHeight, QWidget* parent)
     : QLabel(caption, parent), autoSize_(autoSize), lineHeight_(lineHeight) {
@@ -37,7 +32,7 @@ void CaptionLabel::SetLineHeight(int lineHeight) {
 void CaptionLabel::FitToCaption() {
   const QFontMetricsF metrics(font());
   const double emPixels = font().pointSizeF() * logicalDpiY() / 72.0;
-  const int width = text().isEmpty() ? static_cast<int>(std::lround(kEmptyWidthEm * emPixels))
+  const int width = text().isEmpty() ? static_cast<int>(std::lround(layout::kEmptyLabelWidthEm * emPixels))
                                      : static_cast<int>(std::ceil(metrics.horizontalAdvance(text())));
   const int height = std::max(lineHeight_, static_cast<int>(std::ceil(metrics.height())));
   resize(width, height);

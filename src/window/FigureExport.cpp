@@ -18,7 +18,7 @@
 #include "core/surface/RasterSurface.h"
 #include "window/FormFont.h"
 #include "window/QtText.h"
-#include "window/Twips.h"
+#include "core/form/Twips.h"
 
 namespace pr::window {
 namespace {

@@ -26,7 +26,7 @@
 #include "window/WindowKeys.h"
 #include "window/QtColour.h"
 #include "window/QtText.h"
-#include "window/Twips.h"
+#include "core/form/Twips.h"
 #include "geometry/Commands.h"
 #include "plot/FormPaint.h"
 
@@ -122,7 +122,7 @@ void Form1::Uncover(const PixelRect& rect) {
 
 QSize Form1::BaseSize() const {
   const double dpi = logicalDpiX();
-  return {PixelsCovering(layout::kLayoutWidth, dpi), PixelsCovering(layout::kLayoutHeight, dpi)};
+  return {layout::ClientWidth(dpi), layout::ClientHeight(dpi)};
 }
 
 // The form follows the window: scaled to fit and centred. Controls and

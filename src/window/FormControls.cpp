@@ -9,7 +9,7 @@
 #include "window/LegendMarker.h"
 #include "window/QtColour.h"
 #include "window/QtText.h"
-#include "window/Twips.h"
+#include "core/form/Twips.h"
 #include "window/WrappingButton.h"
 
 namespace pr::window {
@@ -111,10 +111,7 @@ void PlaceControls(const std::vector<FormControl>& controls, double logicalDpi, 
   }
 }
 
-QString ControlName(std::string_view name, int index) {
-  const QString base = FromView(name);
-  return index == layout::kNoIndex ? base : QStringLiteral("%1(%2)").arg(base).arg(index);
-}
+QString ControlName(std::string_view name, int index) { return FromView(layout::ElementName(name, index)); }
 
 std::vector<FormControl> BuildControls(QWidget& form, double logicalDpi) {
   std::vector<FormControl> controls;

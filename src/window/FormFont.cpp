@@ -3,14 +3,13 @@
 #include <QStringList>
 
 #include "core/form/FormLayout.h"
+#include "window/QtText.h"
 
 namespace pr::window {
 
 QFont FormFont(double points) {
   QFont font;
-  font.setFamilies(QStringList{QString::fromUtf8(layout::kFormFontFamily.data(),
-                                                 static_cast<qsizetype>(layout::kFormFontFamily.size())),
-                               QString::fromLatin1(kFallbackFamily)});
+  font.setFamilies(QStringList{FromView(layout::kFormFontFamily), FromView(layout::kFormFontFallback)});
   font.setStyleHint(QFont::SansSerif);
   font.setPointSizeF(points);
   font.setWeight(static_cast<QFont::Weight>(layout::kFormFontWeight));

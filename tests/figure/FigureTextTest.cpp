@@ -13,7 +13,7 @@
 namespace pr::figure {
 namespace {
 
-using testing::FakeForm;
+using test::FakeForm;
 
 class Ignored final : public ErrorReporter {
  public:
@@ -40,7 +40,7 @@ struct Case {
 };
 
 std::string HandoutAfter(const std::vector<Press>& presses, const char* decimalMark) {
-  RecordingSurface surface;
+  test::RecordingSurface surface;
   FakeForm form(surface, decimalMark);
   LastCommand last;
   Ignored ignored;
@@ -135,7 +135,7 @@ TEST(FigureTextTest, AfterTheTriangleOfNewPointsNoEquationOfTheOldOnes) {
 // once a command has run.
 TEST(FigureTextTest, TheWorkingFollowsTheResultsUnderItsHeading) {
   const std::string working = "Retta per P1-P2\nm = 0\n";
-  RecordingSurface surface;
+  test::RecordingSurface surface;
   FakeForm form(surface, ",");
   LastCommand last;
   EXPECT_EQ(FigureText(last, ",", working), "Nessun comando ha ancora disegnato una figura.\n");

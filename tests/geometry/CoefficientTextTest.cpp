@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "geometry/LineCommand.h"
+#include "geometry/CoefficientText.h"
 
 namespace pr {
 namespace {

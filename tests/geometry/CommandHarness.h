@@ -7,7 +7,7 @@
 #include "support/RecordingSurface.h"
 #include "support/FakeForm.h"
 
-namespace pr::testing {
+namespace pr::test {
 
 // A recording surface that also notes how many captions the form had
 // written when each Cls came, so tests can tell labels cleared before the
@@ -69,4 +69,4 @@ struct CommandHarness {
   FakeForm form;
 };
 
-}  // namespace pr::testing
+}  // namespace pr::test

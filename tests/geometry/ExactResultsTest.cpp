@@ -14,7 +14,7 @@
 namespace pr {
 namespace {
 
-using testing::CommandHarness;
+using test::CommandHarness;
 using Click = void (*)(Form&);
 
 struct Shown {

@@ -14,7 +14,7 @@
 namespace pr {
 namespace {
 
-using testing::FakeForm;
+using test::FakeForm;
 
 // Collects reports instead of showing them.
 class Reports final : public ErrorReporter {
@@ -67,7 +67,7 @@ TEST(LastCommandTest, ARedrawAtAnotherScaleDrawsTheLastCommandAsItWouldRunThere)
     Type(fresh, c.boxes);
     Reports ignored;
     Dispatch([&] { c.handler(fresh); }, ignored);
-    EXPECT_TRUE(testing::SameRaster(surface, expected));
+    EXPECT_TRUE(test::SameRaster(surface, expected));
     EXPECT_TRUE(form.Reads().empty()) << "a redraw reads no box";
     EXPECT_TRUE(form.CaptionWrites().empty()) << "a redraw writes no caption";
     EXPECT_EQ(reports.messages.size(), reported) << "an error is reported once, when the command runs";
@@ -82,7 +82,7 @@ TEST(LastCommandTest, BeforeAnyCommandARedrawIsThePlaneAlone) {
   RasterSurface expected = At200();
   FakeForm plane(expected);
   Form_Paint(plane);
-  EXPECT_TRUE(testing::SameRaster(surface, expected));
+  EXPECT_TRUE(test::SameRaster(surface, expected));
 }
 
 }  // namespace

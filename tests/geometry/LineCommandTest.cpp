@@ -11,8 +11,8 @@
 namespace pr {
 namespace {
 
-using Op = RecordingSurface::Op;
-using testing::CommandHarness;
+using Op = test::RecordingSurface::Op;
+using test::CommandHarness;
 
 using Click = void (*)(Form&);
 

@@ -9,6 +9,7 @@
 #include "support/RecordingSurface.h"
 #include "geometry/Commands.h"
 #include "geometry/sweep/LineSweep.h"
+#include "geometry/sweep/PlainSweep.h"
 #include "geometry/sweep/TracedLine.h"
 #include "support/FakeForm.h"
 
@@ -42,7 +43,7 @@ TEST(DotAt, ClampsBelowTheFullScaleOnly) {
 TEST(PlainSweep, AnOverflowingStepSetsNoDot) {
   const std::array<TracedLine, 2> lines = {TracedLine{Kind::Sloped, 0, 0, 0x000000},
                                            TracedLine{Kind::Sloped, 1.5e307, 1e308, 0x0000FF}};
-  RecordingSurface surface;
+  test::RecordingSurface surface;
   EXPECT_THROW(PlainSweep(surface, 10, lines), RuntimeError);
   const auto& calls = surface.Calls();
   ASSERT_FALSE(calls.empty());
@@ -78,7 +79,7 @@ bool ColumnHas(const RasterSurface& raster, int column, Colour colour) {
 TEST(SweepLines, EndsForHugeFullScalesAndSpansThePlot) {
   for (const char* fullScale : {"1e15", "1e300"}) {
     RasterSurface raster = PlotRaster();
-    testing::FakeForm form(raster);
+    test::FakeForm form(raster);
     form.Type("0", "0", "0", "0", "1", "1", fullScale);
     Command4_Click(form);
     EXPECT_EQ(form.Caption("Label21"), " Retta su P2-P3      Y = + 1.00 X 0") << fullScale;

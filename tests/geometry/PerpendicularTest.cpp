@@ -11,9 +11,9 @@
 namespace pr {
 namespace {
 
-using Op = RecordingSurface::Op;
-using Call = RecordingSurface::Call;
-using testing::CommandHarness;
+using Op = test::RecordingSurface::Op;
+using Call = test::RecordingSurface::Call;
+using test::CommandHarness;
 
 using Click = void (*)(Form&);
 

@@ -10,8 +10,9 @@
 namespace pr {
 namespace {
 
-using Op = RecordingSurface::Op;
-using testing::CommandHarness;
+using Op = test::RecordingSurface::Op;
+using Call = test::RecordingSurface::Call;
+using test::CommandHarness;
 
 constexpr Colour kRed = 255;
 constexpr Colour kBlue = 16711680;
@@ -24,7 +25,7 @@ struct Expected {
   const char* area;
 };
 
-void ExpectResults(const testing::FakeForm& form, const Expected& e) {
+void ExpectResults(const test::FakeForm& form, const Expected& e) {
   EXPECT_EQ(form.Caption("Label3"), e.d12);
   EXPECT_EQ(form.Caption("Label4"), e.d13);
   EXPECT_EQ(form.Caption("Label5"), e.d23);
@@ -81,20 +82,17 @@ TEST(Command1, MarkersAreInterleavedByRadiusAtTheMappedPlaces) {
   h.form.Type("0", "0", "3", "0", "0", "4", "10");
   Command1_Click(h.form);
 
-  const auto circles = h.CallsOf(Op::Circle);
-  ASSERT_EQ(circles.size(), 90u);
-  struct Marker {
-    float x, y;
-    Colour colour;
-  };
-  const Marker markers[3] = {{3200, 3200, kRed}, {4160, 3200, kBlue}, {3200, 1920, kGreen}};
-  for (std::size_t i = 0; i < circles.size(); ++i) {
-    const Marker& m = markers[i % 3];
-    EXPECT_EQ(circles[i].x1, m.x) << i;
-    EXPECT_EQ(circles[i].y1, m.y) << i;
-    EXPECT_EQ(circles[i].colour, m.colour) << i;
-    EXPECT_EQ(circles[i].radius, static_cast<double>(i / 3 + 1)) << i;
+  const Call markers[3] = {{.op = Op::Circle, .x1 = 3200, .y1 = 3200, .colour = kRed},
+                           {.op = Op::Circle, .x1 = 4160, .y1 = 3200, .colour = kBlue},
+                           {.op = Op::Circle, .x1 = 3200, .y1 = 1920, .colour = kGreen}};
+  std::vector<Call> expected;
+  for (int radius = 1; radius <= 30; ++radius) {
+    for (Call marker : markers) {
+      marker.radius = radius;
+      expected.push_back(marker);
+    }
   }
+  EXPECT_EQ(h.CallsOf(Op::Circle), expected);
 }
 
 TEST(Command1, TriangleSidesRunP1P2ThenP1P3ThenP3P2InBlackAfterTheMarkers) {
@@ -105,19 +103,11 @@ TEST(Command1, TriangleSidesRunP1P2ThenP1P3ThenP3P2InBlackAfterTheMarkers) {
   // The background's two axes come first, then the three sides.
   const auto lines = h.CallsOf(Op::Line);
   ASSERT_EQ(lines.size(), 5u);
-  struct Side {
-    float x1, y1, x2, y2;
-  };
   // Full scale 5: 640 twips to the unit, twice the size at full scale 10.
-  const Side sides[3] = {{3200, 3200, 5120, 3200}, {3200, 3200, 3200, 640}, {3200, 640, 5120, 3200}};
-  for (int i = 0; i < 3; ++i) {
-    const auto& line = lines[2 + i];
-    EXPECT_EQ(line.x1, sides[i].x1) << i;
-    EXPECT_EQ(line.y1, sides[i].y1) << i;
-    EXPECT_EQ(line.x2, sides[i].x2) << i;
-    EXPECT_EQ(line.y2, sides[i].y2) << i;
-    EXPECT_EQ(line.colour, 0u);
-  }
+  const std::vector<Call> sides = {{.op = Op::Line, .x1 = 3200, .y1 = 3200, .x2 = 5120, .y2 = 3200},
+                                   {.op = Op::Line, .x1 = 3200, .y1 = 3200, .x2 = 3200, .y2 = 640},
+                                   {.op = Op::Line, .x1 = 3200, .y1 = 640, .x2 = 5120, .y2 = 3200}};
+  EXPECT_EQ(std::vector<Call>(lines.begin() + 2, lines.end()), sides);
   EXPECT_EQ(h.Calls().back().op, Op::Line);
 }
 

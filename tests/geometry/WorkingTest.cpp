@@ -17,7 +17,7 @@
 namespace pr::working {
 namespace {
 
-using pr::testing::CommandHarness;
+using pr::test::CommandHarness;
 
 class KeptReport final : public ErrorReporter {
  public:

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-namespace numbers_test {
+namespace pr::test {
 
 // Runs a test with the process locale set to Italian (decimal comma), and
 // puts the previous locale back afterwards. Skips when it is not installed,
@@ -24,4 +24,4 @@ class ItalianLocale : public ::testing::Test {
   std::string previous_;
 };
 
-}  // namespace numbers_test
+}  // namespace pr::test

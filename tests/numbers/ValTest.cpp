@@ -123,7 +123,7 @@ INSTANTIATE_TEST_SUITE_P(TooLargeForADouble, ValOverflows, testing::Values(
     OverflowCase{"0." + std::string(1000, '0') + "1e1400"}));
 
 // Whatever the user's locale, the period is the one decimal separator.
-class ValUnderItalianLocale : public numbers_test::ItalianLocale {};
+class ValUnderItalianLocale : public pr::test::ItalianLocale {};
 
 TEST_F(ValUnderItalianLocale, StillReadsThePeriod) {
   ASSERT_STREQ(std::localeconv()->decimal_point, ",");

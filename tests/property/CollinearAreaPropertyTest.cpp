@@ -8,9 +8,9 @@
 #include <cstdio>
 #include <string>
 
-#include "property/PropertyRun.h"
+#include "support/PropertyRun.h"
 
-namespace pr::property {
+namespace pr::test {
 namespace {
 
 // Tenths as a person types them: "-3.7". Points on a line in tenths are
@@ -48,7 +48,7 @@ TEST(CollinearAreaProperty, CollinearTriplesHaveAreaZero) {
   // Each property draws from its own stream of the one seed.
   InputGenerator generate(PropertySeed() + 3);
   RasterSurface raster(16, 16, kTwipsPerPixel, kWindowGrey);
-  testing::FakeForm form(raster, ",");
+  FakeForm form(raster, ",");
 
   const int inputs = PropertyInputs(20000);
   for (int i = 0; i < inputs; ++i) {
@@ -60,4 +60,4 @@ TEST(CollinearAreaProperty, CollinearTriplesHaveAreaZero) {
 }
 
 }  // namespace
-}  // namespace pr::property
+}  // namespace pr::test

@@ -3,10 +3,10 @@
 
 #include <array>
 
-#include "property/LabelRules.h"
-#include "property/PropertyRun.h"
+#include "support/LabelRules.h"
+#include "support/PropertyRun.h"
 
-namespace pr::property {
+namespace pr::test {
 namespace {
 
 // Label17 and the drawing do not matter here: a small raster keeps it quick.
@@ -31,8 +31,8 @@ TEST(DistanceProperty, DistancesAreSymmetricAndNonNegative) {
   for (int i = 0; i < inputs; ++i) {
     BoxTexts boxes = generate.Boxes();
     boxes[6] = "10";  // past the guard, so the distances are computed
-    testing::FakeForm form(raster);
-    testing::FakeForm swappedForm(raster);
+    FakeForm form(raster);
+    FakeForm swappedForm(raster);
     const CommandRun run = RunOn(form, 0, boxes);
     const BoxTexts swappedBoxes = SwapP1P2(boxes);
     const CommandRun swapped = RunOn(swappedForm, 0, swappedBoxes);
@@ -51,4 +51,4 @@ TEST(DistanceProperty, DistancesAreSymmetricAndNonNegative) {
 }
 
 }  // namespace
-}  // namespace pr::property
+}  // namespace pr::test

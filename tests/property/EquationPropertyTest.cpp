@@ -8,10 +8,10 @@
 #include <cstdlib>
 #include <string>
 
-#include "property/LabelRules.h"
-#include "property/PropertyRun.h"
+#include "support/LabelRules.h"
+#include "support/PropertyRun.h"
 
-namespace pr::property {
+namespace pr::test {
 namespace {
 
 // The boxes of the pair each line command traces: (x of A, x of B).
@@ -40,7 +40,7 @@ TEST(EquationProperty, EquationTextMatchesTheSlopeAndInterceptOfThePair) {
   // Each property draws from its own stream of the one seed.
   InputGenerator generate(PropertySeed() + 4);
   RasterSurface raster = CoarseClientAreaRaster();
-  testing::FakeForm form(raster, ",");
+  FakeForm form(raster, ",");
   const std::string mark = ",";
 
   const int inputs = PropertyInputs(10000);
@@ -69,4 +69,4 @@ TEST(EquationProperty, EquationTextMatchesTheSlopeAndInterceptOfThePair) {
 }
 
 }  // namespace
-}  // namespace pr::property
+}  // namespace pr::test

@@ -14,10 +14,10 @@
 #include <boost/multiprecision/cpp_int.hpp>
 #include <boost/rational.hpp>
 
-#include "property/LabelRules.h"
-#include "property/PropertyRun.h"
+#include "support/LabelRules.h"
+#include "support/PropertyRun.h"
 
-namespace pr::property {
+namespace pr::test {
 namespace {
 
 using Integer = boost::multiprecision::cpp_int;
@@ -219,7 +219,7 @@ TEST(ExactResultsProperty, EveryNumberShownIsTheTypedValueRoundedOnce) {
   InputGenerator generate(PropertySeed() + 5);
   Inputs inputs(generate);
   RasterSurface raster(16, 16, kTwipsPerPixel, kWindowGrey);
-  testing::FakeForm form(raster);
+  FakeForm form(raster);
 
   const int count = PropertyInputs(4000);
   for (int i = 0; i < count; ++i) {
@@ -240,4 +240,4 @@ TEST(ExactResultsProperty, EveryNumberShownIsTheTypedValueRoundedOnce) {
 }
 
 }  // namespace
-}  // namespace pr::property
+}  // namespace pr::test

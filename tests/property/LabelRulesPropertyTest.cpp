@@ -6,10 +6,10 @@
 #include <array>
 #include <iostream>
 
-#include "property/Palette.h"
-#include "property/PropertyRun.h"
+#include "support/Palette.h"
+#include "support/PropertyRun.h"
 
-namespace pr::property {
+namespace pr::test {
 namespace {
 
 // The raster's colours are checked after every so many inputs: a scan of
@@ -21,7 +21,7 @@ TEST(LabelRulesProperty, EveryCommandOnAnyInputKeepsTheRules) {
   RasterSurface raster = CoarseClientAreaRaster();
   // Labels carry over from run to run, as in the window: a command meets
   // whatever the others left. One form writes periods, the other commas.
-  std::array<testing::FakeForm, 2> forms = {testing::FakeForm(raster, "."), testing::FakeForm(raster, ",")};
+  std::array<FakeForm, 2> forms = {FakeForm(raster, "."), FakeForm(raster, ",")};
 
   const int inputs = PropertyInputs(100000);
   std::array<int, 4> overflows{};
@@ -47,4 +47,4 @@ TEST(LabelRulesProperty, EveryCommandOnAnyInputKeepsTheRules) {
 }
 
 }  // namespace
-}  // namespace pr::property
+}  // namespace pr::test

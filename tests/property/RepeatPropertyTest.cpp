@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "property/PropertyRun.h"
+#include "support/PropertyRun.h"
 
-namespace pr::property {
+namespace pr::test {
 namespace {
 
 std::size_t PixelCount(const RasterSurface& raster) {
@@ -17,7 +17,7 @@ std::size_t PixelCount(const RasterSurface& raster) {
 
 void ExpectRepeatable(RasterSurface& raster, std::uint64_t stream, int inputs) {
   InputGenerator generate(PropertySeed() + stream);
-  testing::FakeForm form(raster, ",");
+  FakeForm form(raster, ",");
   std::vector<std::uint32_t> firstPixels(PixelCount(raster));
   for (int i = 0; i < inputs; ++i) {
     const BoxTexts boxes = generate.Boxes();
@@ -45,4 +45,4 @@ TEST(RepeatProperty, SameInputTwiceGivesTheSamePixelsAt96Dpi) {
 }
 
 }  // namespace
-}  // namespace pr::property
+}  // namespace pr::test

@@ -11,9 +11,9 @@
 
 #include "geometry/Commands.h"
 #include "geometry/working/ClickWorking.h"
-#include "property/PropertyRun.h"
+#include "support/PropertyRun.h"
 
-namespace pr::property {
+namespace pr::test {
 namespace {
 
 std::string Trimmed(const std::string& text) {
@@ -80,7 +80,7 @@ int ExpectEndsAreLabels(const working::Working& made, int command, const Caption
 TEST(WorkingProperty, LastNumberOfEveryStepIsTheLabelText) {
   InputGenerator generate(PropertySeed() + 17);
   RasterSurface raster = CoarseClientAreaRaster();
-  std::array<testing::FakeForm, 2> forms = {testing::FakeForm(raster, "."), testing::FakeForm(raster, ",")};
+  std::array<FakeForm, 2> forms = {FakeForm(raster, "."), FakeForm(raster, ",")};
 
   const int inputs = PropertyInputs(20000);
   int checkedSteps = 0;
@@ -91,7 +91,7 @@ TEST(WorkingProperty, LastNumberOfEveryStepIsTheLabelText) {
       for (std::size_t b = 0; b < 6; ++b) boxes[b] = std::to_string(generate.Between(-20, 20));
     }
     const int command = i % 4;
-    testing::FakeForm& form = forms[static_cast<std::size_t>(i / 4 % 2)];
+    FakeForm& form = forms[static_cast<std::size_t>(i / 4 % 2)];
     const CommandRun run = RunOn(form, command, boxes);
     const std::string button = "Command" + std::to_string(command + 1);
     const std::string report = run.error ? RuntimeError(*run.error).Report() : "";
@@ -146,4 +146,4 @@ TEST(WorkingProperty, LongCoordinatesGiveDecimalsEndingInTheLabels) {
 }
 
 }  // namespace
-}  // namespace pr::property
+}  // namespace pr::test

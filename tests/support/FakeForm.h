@@ -7,9 +7,10 @@
 #include <vector>
 
 #include "core/form/Form.h"
+#include "core/form/FormLayout.h"
 #include "core/surface/Surface.h"
 
-namespace pr::testing {
+namespace pr::test {
 
 // Form1 without a window: text boxes and captions in maps, any surface.
 // Remembers every caption write, in order, so tests can check what a
@@ -22,13 +23,11 @@ class FakeForm final : public Form {
   // Fills the seven boxes: x1, y1, x2, y2, x3, y3, full scale.
   void Type(std::string x1, std::string y1, std::string x2, std::string y2, std::string x3,
             std::string y3, std::string fullScale) {
-    boxes_[{"Text1", 0}] = std::move(x1);
-    boxes_[{"Text2", 0}] = std::move(y1);
-    boxes_[{"Text1", 1}] = std::move(x2);
-    boxes_[{"Text2", 1}] = std::move(y2);
-    boxes_[{"Text1", 2}] = std::move(x3);
-    boxes_[{"Text2", 2}] = std::move(y3);
-    boxes_[{"Text4", kNoIndex}] = std::move(fullScale);
+    std::string seven[] = {std::move(x1), std::move(y1), std::move(x2), std::move(y2),
+                           std::move(x3), std::move(y3), std::move(fullScale)};
+    for (std::size_t i = 0; i < layout::kInputBoxes.size(); ++i) {
+      SetText(layout::kInputBoxes[i].name, layout::kInputBoxes[i].index, std::move(seven[i]));
+    }
   }
   void SetText(std::string_view name, int index, std::string text) {
     boxes_[{std::string(name), index}] = std::move(text);
@@ -67,4 +66,4 @@ class FakeForm final : public Form {
   mutable std::vector<std::pair<std::string, int>> reads_;
 };
 
-}  // namespace pr::testing
+}  // namespace pr::test

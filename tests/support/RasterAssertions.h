@@ -10,7 +10,13 @@
 
 #include "core/surface/RasterSurface.h"
 
-namespace pr::testing {
+namespace pr::test {
+
+// Twips per pixel at 96 DPI (1440 twips per inch / 96 pixels per inch) and on
+// the same screen at device pixel ratio 2; the paper the raster tests draw on.
+inline constexpr double kAt96Dpi = 15.0;
+inline constexpr double kAtRatioTwo = 7.5;
+inline constexpr Colour kPaper = colours::kWhite;
 
 using Cell = std::pair<int, int>;  // (column, row)
 
@@ -53,4 +59,4 @@ inline ::testing::AssertionResult SameRaster(const RasterSurface& actual, const 
   return ::testing::AssertionSuccess();
 }
 
-}  // namespace pr::testing
+}  // namespace pr::test

@@ -4,7 +4,7 @@
 
 #include "core/surface/SingleCoordinates.h"
 
-namespace pr {
+namespace pr::test {
 
 void RecordingSurface::Cls() { calls_.push_back({.op = Op::Cls}); }
 
@@ -31,4 +31,4 @@ std::size_t RecordingSurface::Count(Op op) const {
       std::count_if(calls_.begin(), calls_.end(), [op](const Call& call) { return call.op == op; }));
 }
 
-}  // namespace pr
+}  // namespace pr::test

@@ -6,7 +6,7 @@
 #include "core/surface/Colour.h"
 #include "core/surface/Surface.h"
 
-namespace pr {
+namespace pr::test {
 
 // A surface that draws nothing and remembers every call, with its
 // coordinates as the singles the drawing would have used (nullopt for a
@@ -25,6 +25,7 @@ class RecordingSurface final : public Surface {
     std::optional<float> y2{};
     double radius = 0.0;                  // Circle only
     Colour colour = 0;
+    friend bool operator==(const Call&, const Call&) = default;
   };
 
   void Cls() override;
@@ -34,10 +35,9 @@ class RecordingSurface final : public Surface {
 
   const std::vector<Call>& Calls() const { return calls_; }
   std::size_t Count(Op op) const;
-  void Clear() { calls_.clear(); }
 
  private:
   std::vector<Call> calls_;
 };
 
-}  // namespace pr
+}  // namespace pr::test

@@ -10,7 +10,8 @@
 
 #include "core/numbers/RuntimeError.h"
 #include "core/surface/RasterSurface.h"
-#include "geometry/sweep/LineSweep.h"
+#include "geometry/sweep/FastSweep.h"
+#include "geometry/sweep/PlainSweep.h"
 #include "geometry/sweep/TracedLine.h"
 #include "plot/DrawPlotBackground.h"
 

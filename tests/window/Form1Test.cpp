@@ -26,6 +26,7 @@
 #include "support/FakeForm.h"
 #include "support/RasterAssertions.h"
 #include "window/Form1.h"
+#include "window/QtColour.h"
 
 namespace pr::window {
 namespace {
@@ -39,11 +40,7 @@ constexpr Colour kWhite = 0xFFFFFF;
 // Twips to pixels at 96 DPI, rounded to the nearest pixel.
 int Px(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
 
-std::string NameOf(const ControlRow& row) {
-  return std::string(row.name) + (row.index == layout::kNoIndex ? "" : "(" + std::to_string(row.index) + ")");
-}
-
-QColor Rgb(Colour c) { return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)); }
+std::string NameOf(const ControlRow& row) { return layout::ElementName(row.name, row.index); }
 
 class CollectingReporter final : public ErrorReporter {
  public:
@@ -63,9 +60,10 @@ class Form1Test : public ::testing::Test {
     return *static_cast<QLineEdit*>(form.Control(name, index));
   }
   void Type(const std::vector<const char*>& seven) {
-    const std::pair<const char*, int> boxes[] = {{"Text1", 0}, {"Text2", 0}, {"Text1", 1}, {"Text2", 1},
-                                                 {"Text1", 2}, {"Text2", 2}, {"Text4", layout::kNoIndex}};
-    for (std::size_t i = 0; i < 7; ++i) Box(boxes[i].first, boxes[i].second).setText(seven[i]);
+    for (std::size_t i = 0; i < layout::kInputBoxes.size(); ++i) {
+      const ControlId& box = layout::kInputBoxes[i];
+      static_cast<QLineEdit*>(form.Control(box.name, box.index))->setText(seven[i]);
+    }
   }
   void Press(const char* button) { static_cast<QPushButton*>(form.Control(button))->click(); }
   Colour Pixel(int x, int y) const { return form.Raster().PixelAt(x, y); }
@@ -116,7 +114,7 @@ void ExpectCaption(const ControlRow& row, const QWidget& widget) {
 void ExpectColour(const ControlRow& row, QWidget& widget) {
   const QColor platformDefault = QApplication::palette(&widget).color(
       row.kind == ControlKind::TextBox ? QPalette::Text : QPalette::WindowText);
-  const QColor expected = row.colour ? Rgb(*row.colour) : platformDefault;
+  const QColor expected = row.colour ? ToQColor(*row.colour) : platformDefault;
   switch (row.kind) {
     case ControlKind::Label:
       EXPECT_EQ(widget.palette().color(QPalette::WindowText), expected);
@@ -262,10 +260,10 @@ TEST_F(Form1Test, AfterAChangeOfScaleThePlotHoldsTheLastCommandsFigure) {
   QApplication::processEvents();
 
   RasterSurface native(1948, 1152, 7.5, Background(), 2);
-  testing::FakeForm fake(native);
+  test::FakeForm fake(native);
   fake.Type(typed[0], typed[1], typed[2], typed[3], typed[4], typed[5], typed[6]);
   Command2_Click(fake);
-  EXPECT_TRUE(testing::SameRaster(form.Raster(), native));
+  EXPECT_TRUE(test::SameRaster(form.Raster(), native));
   EXPECT_EQ(Label("Label19").text(), " Retta su P1-P2      Y = + 2.00 X + 1.00");
   EXPECT_TRUE(reporter.reports.empty());
 }
@@ -352,9 +350,9 @@ TEST_F(Form1Test, TheFirstShowPaintsThePlotBackground) {
   EXPECT_EQ(Pixel(600, 300), Background());  // right of the plot area
   // The toolkit's window colour, light grey: the commands' white and yellow
   // dots must show on it.
-  EXPECT_EQ(Rgb(Background()), form.palette().color(QPalette::Window));
+  EXPECT_EQ(ToQColor(Background()), form.palette().color(QPalette::Window));
   EXPECT_NE(Background(), kWhite);
-  EXPECT_GT(Rgb(Background()).lightness(), 160);
+  EXPECT_GT(ToQColor(Background()).lightness(), 160);
 }
 
 TEST_F(Form1Test, ARepaintByTheToolkitKeepsTheFigure) {

@@ -55,7 +55,7 @@ TEST(LayoutTable, FocusableControlsFollowTheirTabIndices) {
   std::ranges::sort(focusable, {}, &ControlRow::tabIndex);
   std::vector<std::string> order;
   for (const ControlRow* row : focusable) {
-    order.push_back(std::string(row->name) + (row->index == kNoIndex ? "" : "(" + std::to_string(row->index) + ")"));
+    order.push_back(ElementName(row->name, row->index));
   }
   const std::vector<std::string> expected = {"Command1", "Text4",    "Text1(2)", "Text2(2)", "Text2(1)", "Text1(1)",
                                              "Text1(0)", "Text2(0)", "Command4", "Command3", "Command2"};

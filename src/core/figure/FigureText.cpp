@@ -11,7 +11,7 @@
 namespace pr::figure {
 namespace {
 
-constexpr int kNoIndex = -1;
+using layout::kInputBoxes;
 
 constexpr std::string_view kNothingDrawn = "Nessun comando ha ancora disegnato una figura.\n";
 // A box the last command did not reach: an earlier box stopped it.
@@ -20,15 +20,14 @@ constexpr std::string_view kNotRead = "non letto";
 // One input row of the summary: a point's two boxes, or the full scale alone.
 struct InputRow {
   std::string_view heading;
-  std::string_view xBox;
-  std::string_view yBox;  // empty for the full scale
-  int index;
+  ControlId xBox;
+  std::optional<ControlId> yBox;  // none for the full scale
 };
 constexpr std::array<InputRow, 4> kInputs{{
-    {"P1 (x1; y1)", "Text1", "Text2", 0},
-    {"P2 (x2; y2)", "Text1", "Text2", 1},
-    {"P3 (x3; y3)", "Text1", "Text2", 2},
-    {"Fondo scala", "Text4", "", kNoIndex},
+    {"P1 (x1; y1)", kInputBoxes[0], kInputBoxes[1]},
+    {"P2 (x2; y2)", kInputBoxes[2], kInputBoxes[3]},
+    {"P3 (x3; y3)", kInputBoxes[4], kInputBoxes[5]},
+    {"Fondo scala", kInputBoxes[6], std::nullopt},
 }};
 
 // A result line: the caption of its heading label (if any), then the result label's.
@@ -74,9 +73,9 @@ std::string AsRead(std::string_view typed, std::string_view decimalMark) {
 std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
 // The text a box held when the last command read it.
-std::optional<std::string> ReadText(const LastCommand& last, std::string_view box, int index) {
+std::optional<std::string> ReadText(const LastCommand& last, const ControlId& box) {
   for (const ReadBox& read : last.Inputs()) {
-    if (read.name == box && read.index == index) return read.text;
+    if (read.name == box.name && read.index == box.index) return read.text;
   }
   return std::nullopt;
 }
@@ -89,11 +88,11 @@ std::string TypedOf(const std::optional<std::string>& typed) {
 }
 
 std::string InputLine(const InputRow& row, const LastCommand& last, std::string_view mark) {
-  const std::optional<std::string> x = ReadText(last, row.xBox, row.index);
-  if (row.yBox.empty()) {
+  const std::optional<std::string> x = ReadText(last, row.xBox);
+  if (!row.yBox) {
     return std::string(row.heading) + " = " + ValueOf(x, mark) + "   (scritto " + TypedOf(x) + ")\n";
   }
-  const std::optional<std::string> y = ReadText(last, row.yBox, row.index);
+  const std::optional<std::string> y = ReadText(last, *row.yBox);
   return std::string(row.heading) + " = (" + ValueOf(x, mark) + "; " + ValueOf(y, mark) + ")   (scritti " +
          TypedOf(x) + "; " + TypedOf(y) + ")\n";
 }

@@ -12,9 +12,6 @@ namespace {
 
 // Failures the services never raise on purpose still get the old runtime's
 // numbers and wording, so every report looks alike.
-std::string ReportOf(int number, const std::string& description) {
-  return "Errore di run-time '" + std::to_string(number) + "':\n\n" + description;
-}
 constexpr int kOutOfMemory = 7;
 constexpr int kInternalError = 51;
 
@@ -28,9 +25,9 @@ bool Dispatch(const std::function<void()>& handler, ErrorReporter& reporter) {
   } catch (const RuntimeError& error) {
     report = error.Report();
   } catch (const std::bad_alloc&) {
-    report = ReportOf(kOutOfMemory, "Memoria esaurita");
+    report = RunTimeErrorReport(kOutOfMemory, "Memoria esaurita");
   } catch (const std::exception&) {
-    report = ReportOf(kInternalError, "Errore interno");
+    report = RunTimeErrorReport(kInternalError, "Errore interno");
   }
   // Reported outside the catch blocks: a modal message box runs an event
   // loop, and no other handler should run while an exception is in flight.

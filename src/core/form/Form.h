@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/form/ControlId.h"
 #include "core/surface/Surface.h"
 
 namespace pr {
@@ -12,8 +13,6 @@ namespace pr {
 // user's locale. The Qt window implements it; tests fake it.
 class Form {
  public:
-  static constexpr int kNoIndex = -1;
-
   virtual ~Form() = default;
 
   // The text of a text box: Text("Text1", 0) is the x of P1, Text("Text4") the full scale.

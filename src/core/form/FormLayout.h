@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/form/ControlId.h"
+#include "core/form/Twips.h"
 #include "core/surface/Colour.h"
 
 namespace pr::layout {
@@ -16,18 +18,32 @@ enum class ControlKind { Label, TextBox, CommandButton, Shape };
 // figure's printed page.
 inline constexpr std::string_view kProgramTitle = "Punti e rette";
 
-// The form font. The old face is a bitmap font that does not exist on
-// Linux; the window layer names its fallback (FormFont).
+// The form font. The old face, MS Sans Serif, is a Windows bitmap font that
+// Linux lacks. Of the sans-serif families Debian packages, DejaVu Sans Bold
+// comes closest to its widths: Label1's title measures 5519 twips against
+// 5550, Label16's 1630 against 1620 (Liberation Sans, FreeSans, Arimo and
+// Noto Sans are all 15-20% narrower). The fallback is named explicitly so
+// the toolkit never picks; the page carries a subset of it.
 inline constexpr std::string_view kFormFontFamily = "MS Sans Serif";
+inline constexpr std::string_view kFormFontFallback = "DejaVu Sans";
 inline constexpr double kFormFontPoints = 7.8;
 inline constexpr int kFormFontWeight = 700;
+
+// The old runtime left an empty auto-size label a sliver wide rather than
+// nothing: about 0.45 em (75 twips at 7.8 pt, 90 twips at 10.8 pt).
+inline constexpr double kEmptyLabelWidthEm = 0.45;
 
 // Every control fits into this client area: the right edge is Label10's,
 // the bottom edge Label13's.
 inline constexpr int kLayoutWidth = 14610;
 inline constexpr int kLayoutHeight = 8640;
 
-inline constexpr int kNoIndex = -1;
+// The client area in pixels of a screen with `logicalDpi` dots per inch: the
+// whole layout, never a pixel less (974 x 576 at 96 DPI).
+inline int ClientWidth(double logicalDpi) { return PixelsCovering(kLayoutWidth, logicalDpi); }
+inline int ClientHeight(double logicalDpi) { return PixelsCovering(kLayoutHeight, logicalDpi); }
+
+using pr::kNoIndex;
 inline constexpr int kNoTabStop = -1;  // shapes have no tab index
 
 // One control of Form1. Positions and sizes are twips from the top-left of
@@ -54,6 +70,18 @@ struct ControlRow {
 };
 
 inline constexpr std::size_t kControlCount = 42;
+
+// The seven input boxes in the order the commands read them: x then y of
+// P1, P2 and P3, the full scale last.
+inline constexpr std::array<ControlId, 7> kInputBoxes{{
+    {"Text1", 0},
+    {"Text2", 0},
+    {"Text1", 1},
+    {"Text2", 1},
+    {"Text1", 2},
+    {"Text2", 2},
+    {"Text4", kNoIndex},
+}};
 
 // The 42 controls, in creation order (later rows lie above earlier ones).
 std::span<const ControlRow, kControlCount> Controls();

@@ -18,7 +18,7 @@ using CommandHandler = std::function<void(Form&)>;
 // A text box's text as a command read it.
 struct ReadBox {
   std::string name;
-  int index = Form::kNoIndex;
+  int index = kNoIndex;
   std::string text;
   friend bool operator==(const ReadBox&, const ReadBox&) = default;
 };

@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "core/numbers/DecimalText.h"
-#include "core/numbers/MaybeNumber.h"
 #include "core/numbers/RuntimeError.h"
 
 namespace pr {
@@ -74,20 +73,10 @@ std::string FormatNumber(double value, const NumberPattern& pattern, std::string
   return text;
 }
 
-// The empty pattern writes the plain text of the value in the user's notation.
-std::string FormatPlain(double value, std::string_view decimalMark) {
-  std::string text = NumberToText(value);
-  if (const auto period = text.find('.'); period != std::string::npos) {
-    text.replace(period, 1, decimalMark);
-  }
-  return text;
-}
-
 }  // namespace
 
 std::string Format(double value, std::string_view pattern, std::string_view decimalMark) {
   if (!std::isfinite(value)) throw RuntimeError(ErrorCode::Overflow);
-  if (pattern.empty()) return FormatPlain(value, decimalMark);
   return FormatNumber(value, PatternFor(pattern), decimalMark);
 }
 

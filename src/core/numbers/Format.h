@@ -14,10 +14,9 @@ inline constexpr std::string_view kAreaPattern = " #####0.00";
 //  - " ##0.00" and " #####0.00": " " + digits + decimalMark + two digits.
 //    Rounding is half away from zero on the value's shortest decimal
 //    representation, so 2.675 gives " 2.68" as a person expects.
-//  - the empty pattern: the plain text of the value; the program only uses
-//    it for 0, which gives "0".
 // A negative value gets a leading "-" ("- 1.50"); one that rounds to zero
-// shows as " 0.00". Non-finite values throw RuntimeError(Overflow).
+// shows as " 0.00". Non-finite values throw RuntimeError(Overflow), any other
+// pattern RuntimeError(InvalidCall).
 std::string Format(double value, std::string_view pattern, std::string_view decimalMark = ".");
 
 }  // namespace pr

@@ -25,8 +25,4 @@ class MaybeNumber {
   bool set_ = false;
 };
 
-// The plain number-to-text conversion: "" for unset, "0" for 0. The program
-// uses it only for those two; other values give their shortest round-trip text.
-std::string NumberToText(const MaybeNumber& v);
-
 }  // namespace pr

@@ -17,8 +17,10 @@ std::string DescriptionOf(ErrorCode code) {
 RuntimeError::RuntimeError(ErrorCode code)
     : std::runtime_error(DescriptionOf(code)), code_(code), description_(DescriptionOf(code)) {}
 
-std::string RuntimeError::Report() const {
-  return "Errore di run-time '" + std::to_string(Number()) + "':\n\n" + description_;
+std::string RunTimeErrorReport(int number, const std::string& description) {
+  return "Errore di run-time '" + std::to_string(number) + "':\n\n" + description;
 }
+
+std::string RuntimeError::Report() const { return RunTimeErrorReport(Number(), description_); }
 
 }  // namespace pr

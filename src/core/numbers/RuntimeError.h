@@ -33,4 +33,8 @@ class RuntimeError : public std::runtime_error {
 
 std::string DescriptionOf(ErrorCode code);
 
+// The message box's text for run-time error `number`, in the old runtime's
+// wording: "Errore di run-time '6':\n\nOverflow".
+std::string RunTimeErrorReport(int number, const std::string& description);
+
 }  // namespace pr

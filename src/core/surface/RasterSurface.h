@@ -69,15 +69,11 @@ class RasterSurface final : public Surface {
   void SetClip(std::vector<PixelRect> rects) { clip_ = std::move(rects); }
   void ClearClip() { clip_.clear(); }
 
-  // Direct pixel access for the fast line sweep and for tests; (x, y) must be
-  // on the raster.
+  // The colour of pixel (x, y), which must be on the raster.
   Colour PixelAt(int x, int y) const { return FromRgb32(pixels_[Index(x, y)]); }
   // Sets the dot of a pixel cell given in pixel coordinates; ignored when the
   // cell is off the raster, and only its pixels inside the clip change.
   void SetPixel(int x, int y, Colour colour);
-  // Sets the pixels of column x from row y0 to row y1 (either order, both
-  // included), clipped to the raster.
-  void FillColumn(int x, int y0, int y1, Colour colour);
 
   const std::uint32_t* Data() const { return pixels_.data(); }
   std::uint32_t* Data() { return pixels_.data(); }

@@ -5,7 +5,7 @@
 #include "core/numbers/RuntimeError.h"
 #include "core/surface/RasterSurface.h"
 #include "core/surface/SingleCoordinates.h"
-#include "geometry/sweep/LineSweep.h"
+#include "geometry/sweep/FastSweep.h"
 #include "geometry/sweep/SweepCellEdges.h"
 #include "geometry/sweep/SweepHits.h"
 #include "geometry/sweep/SweepPositions.h"

@@ -1,6 +1,8 @@
 #include "geometry/sweep/LineSweep.h"
 
 #include "core/surface/RasterSurface.h"
+#include "geometry/sweep/FastSweep.h"
+#include "geometry/sweep/PlainSweep.h"
 
 namespace pr {
 

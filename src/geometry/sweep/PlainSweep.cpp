@@ -1,7 +1,7 @@
 #include <vector>
 
 #include "core/surface/Surface.h"
-#include "geometry/sweep/LineSweep.h"
+#include "geometry/sweep/PlainSweep.h"
 #include "geometry/sweep/SweepSteps.h"
 
 namespace pr {

@@ -9,6 +9,9 @@ namespace pr {
 // 0.01 each time and keeping the running sum (never -fs + k * 0.01).
 inline constexpr double kSweepStep = 0.01;
 
+// It has a step only when -fs <= fs, so a negative full scale traces nothing.
+inline bool SweepHasSteps(double fullScale) { return -fullScale <= fullScale; }
+
 // The x after x: x + 0.01 rounded to double. From |x| of about 2^47 on that
 // addition no longer moves x, and the old loop never ended; there the sweep
 // moves to the next double instead, so it ends for every full scale.

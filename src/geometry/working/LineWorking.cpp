@@ -5,6 +5,7 @@
 
 #include "geometry/ExactGeometry.h"
 #include "geometry/sweep/LineSweep.h"
+#include "geometry/CoefficientText.h"
 #include "geometry/working/ExactText.h"
 #include "geometry/working/Notation.h"
 

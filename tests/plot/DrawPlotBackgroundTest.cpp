@@ -11,8 +11,8 @@
 namespace pr {
 namespace {
 
-using Op = RecordingSurface::Op;
-using Call = RecordingSurface::Call;
+using Op = test::RecordingSurface::Op;
+using Call = test::RecordingSurface::Call;
 
 constexpr std::size_t kVerticalDots = 21 * 161;
 constexpr std::size_t kHorizontalDots = 21 * 153;
@@ -20,20 +20,18 @@ constexpr Colour kGrid = 7;
 constexpr Colour kPaper = colours::kWhite;
 
 std::vector<Call> BackgroundCalls() {
-  RecordingSurface surface;
+  test::RecordingSurface surface;
   DrawPlotBackground(surface);
   return surface.Calls();
 }
 
-void ExpectDot(const Call& call, float x, float y, Colour colour) {
-  EXPECT_EQ(call.op, Op::PSet);
-  EXPECT_EQ(call.x1, x);
-  EXPECT_EQ(call.y1, y);
-  EXPECT_EQ(call.colour, colour);
+Call Dot(float x, float y, Colour colour) { return {.op = Op::PSet, .x1 = x, .y1 = y, .colour = colour}; }
+Call Segment(float x1, float y1, float x2, float y2, Colour colour) {
+  return {.op = Op::Line, .x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2, .colour = colour};
 }
 
 TEST(DrawPlotBackground, Issues6594GridDotsTwoAxesAndFourEdgeDots) {
-  RecordingSurface surface;
+  test::RecordingSurface surface;
   DrawPlotBackground(surface);
   EXPECT_EQ(kVerticalDots + kHorizontalDots, 6594u);
   EXPECT_EQ(surface.Count(Op::PSet), 6594u + 4u);
@@ -48,7 +46,7 @@ TEST(DrawPlotBackground, FirstTheVerticalLinesTopToBottomDotsEvery40Twips) {
   for (std::size_t line = 0; line < 21; ++line) {
     for (std::size_t dot = 0; dot < 161; ++dot) {
       SCOPED_TRACE(::testing::Message() << "line " << line << ", dot " << dot);
-      ExpectDot(calls[line * 161 + dot], 320.0f * line, 40.0f * dot, kGrid);
+      EXPECT_EQ(calls[line * 161 + dot], Dot(320.0f * line, 40.0f * dot, kGrid));
     }
   }
 }
@@ -58,7 +56,7 @@ TEST(DrawPlotBackground, ThenTheHorizontalLinesLeftToRightDotsEvery42Twips) {
   for (std::size_t line = 0; line < 21; ++line) {
     for (std::size_t dot = 0; dot < 153; ++dot) {
       SCOPED_TRACE(::testing::Message() << "line " << line << ", dot " << dot);
-      ExpectDot(calls[kVerticalDots + line * 153 + dot], 42.0f * dot, 320.0f * line, kGrid);
+      EXPECT_EQ(calls[kVerticalDots + line * 153 + dot], Dot(42.0f * dot, 320.0f * line, kGrid));
     }
   }
 }
@@ -76,26 +74,12 @@ TEST(DrawPlotBackground, EveryVerticalLineReaches6400AndEveryHorizontalOneStopsA
 TEST(DrawPlotBackground, ThenTheTwoAxesInBlackThenTheEdgeDotsTwiceEach) {
   const std::vector<Call> calls = BackgroundCalls();
   ASSERT_EQ(calls.size(), 6600u);
-  const Call* tail = &calls[6594];
-
-  EXPECT_EQ(tail[0].op, Op::Line);
-  EXPECT_EQ(tail[0].x1, 3200.0f);
-  EXPECT_EQ(tail[0].y1, 0.0f);
-  EXPECT_EQ(tail[0].x2, 3200.0f);
-  EXPECT_EQ(tail[0].y2, 6400.0f);
-  EXPECT_EQ(tail[0].colour, colours::kBlack);
-
-  EXPECT_EQ(tail[1].op, Op::Line);
-  EXPECT_EQ(tail[1].x1, 0.0f);
-  EXPECT_EQ(tail[1].y1, 3200.0f);
-  EXPECT_EQ(tail[1].x2, 6400.0f);
-  EXPECT_EQ(tail[1].y2, 3200.0f);
-  EXPECT_EQ(tail[1].colour, colours::kBlack);
-
-  ExpectDot(tail[2], 0, 4000, 255);
-  ExpectDot(tail[3], 0, 4000, 255);
-  ExpectDot(tail[4], 0, 2000, 0);
-  ExpectDot(tail[5], 0, 2000, 0);
+  const std::vector<Call> tail(calls.begin() + 6594, calls.end());
+  const std::vector<Call> expected = {
+      Segment(3200, 0, 3200, 6400, colours::kBlack), Segment(0, 3200, 6400, 3200, colours::kBlack),
+      Dot(0, 4000, 255), Dot(0, 4000, 255), Dot(0, 2000, 0), Dot(0, 2000, 0),
+  };
+  EXPECT_EQ(tail, expected);
 }
 
 // On the raster the dots go straight to the pixels, bypassing the virtual
@@ -111,7 +95,7 @@ TEST(DrawPlotBackground, OnTheRasterDrawsExactlyTheRecordedCalls) {
       if (c.op == Op::PSet) surface.PSet(*c.x1, *c.y1, c.colour);
       if (c.op == Op::Line) surface.Line(*c.x1, *c.y1, *c.x2, *c.y2, c.colour);
     }
-    EXPECT_TRUE(testing::SameRaster(direct, replayed)) << twipsPerPixel;
+    EXPECT_TRUE(test::SameRaster(direct, replayed)) << twipsPerPixel;
   }
 }
 
@@ -132,7 +116,7 @@ TEST(DrawPlotBackground, At96DpiShowsTheGridAxesAndEdgeDots) {
   EXPECT_EQ(raster.PixelAt(1, 0), kPaper);      // between dots
   EXPECT_EQ(raster.PixelAt(427, 213), kPaper);  // nothing past the plot area
   EXPECT_EQ(raster.PixelAt(213, 427), kPaper);
-  EXPECT_EQ(testing::CountPixels(raster, colours::kRed), 1u);
+  EXPECT_EQ(test::CountPixels(raster, colours::kRed), 1u);
 }
 
 TEST(DrawPlotBackground, AtDevicePixelRatioTwoDrawsAtDeviceResolution) {
@@ -153,7 +137,7 @@ TEST(DrawPlotBackground, DrawsOnlyInsideTheClip) {
   RasterSurface raster(500, 500, 15.0, kPaper);
   raster.SetClip({{100, 100, 50, 50}});
   DrawPlotBackground(raster);
-  const auto drawn = testing::DrawnCells(raster);
+  const auto drawn = test::DrawnCells(raster);
   ASSERT_FALSE(drawn.empty());
   for (const auto& [x, y] : drawn) EXPECT_TRUE(x >= 100 && x < 150 && y >= 100 && y < 150) << x << "," << y;
 }

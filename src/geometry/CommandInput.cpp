@@ -1,40 +1,21 @@
 #include "geometry/CommandInput.h"
 
 #include <array>
-#include <string_view>
 
 #include "core/form/Form.h"
+#include "core/form/FormLayout.h"
 #include "core/numbers/ExactDecimal.h"
 #include "core/numbers/Val.h"
 
 namespace pr {
-namespace {
-
-struct InputBox {
-  std::string_view name;
-  int index;
-};
-
-// The order in which the boxes are read: x then y of each point, the full
-// scale last.
-constexpr std::array<InputBox, 7> kInputBoxes = {{
-    {"Text1", 0},
-    {"Text2", 0},
-    {"Text1", 1},
-    {"Text2", 1},
-    {"Text1", 2},
-    {"Text2", 2},
-    {"Text4", Form::kNoIndex},
-}};
-
-}  // namespace
 
 CommandInput ReadCommandInput(const Form& form) {
+  using layout::kInputBoxes;
   // The coordinates, exactly and as doubles; the full scale only serves the
   // drawing.
   std::array<ExactReading, kInputBoxes.size() - 1> c;
   for (std::size_t i = 0; i < c.size(); ++i) c[i] = ValExactly(form.Text(kInputBoxes[i].name, kInputBoxes[i].index));
-  const InputBox& fullScale = kInputBoxes.back();
+  const ControlId& fullScale = kInputBoxes.back();
   return CommandInput{
       .p1 = {c[0].value, c[1].value},
       .p2 = {c[2].value, c[3].value},

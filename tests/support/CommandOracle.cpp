@@ -1,22 +1,19 @@
-#include "property/CommandOracle.h"
+#include "support/CommandOracle.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
 #include "core/form/Form.h"
+#include "core/form/FormLayout.h"
 #include "core/numbers/ExactDecimal.h"
 #include "core/numbers/Val.h"
 #include "geometry/Commands.h"
-#include "property/LabelRules.h"
+#include "support/LabelRules.h"
 #include "support/FakeForm.h"
 
-namespace pr::property {
+namespace pr::test {
 namespace {
-
-constexpr std::array<std::pair<std::string_view, int>, 7> kBoxes = {{
-    {"Text1", 0}, {"Text2", 0}, {"Text1", 1}, {"Text2", 1}, {"Text1", 2}, {"Text2", 2}, {"Text4", Form::kNoIndex},
-}};
 
 using Handler = void (*)(Form&);
 constexpr std::array<Handler, 4> kHandlers = {Command1_Click, Command2_Click, Command3_Click, Command4_Click};
@@ -178,11 +175,13 @@ std::string PartialResults(const CommandRun& run) {
 
 }  // namespace
 
-void TypeBoxes(testing::FakeForm& form, const BoxTexts& texts) {
-  for (std::size_t i = 0; i < kBoxes.size(); ++i) form.SetText(kBoxes[i].first, kBoxes[i].second, texts[i]);
+void TypeBoxes(FakeForm& form, const BoxTexts& texts) {
+  for (std::size_t i = 0; i < layout::kInputBoxes.size(); ++i) {
+    form.SetText(layout::kInputBoxes[i].name, layout::kInputBoxes[i].index, texts[i]);
+  }
 }
 
-Captions ResultCaptions(const testing::FakeForm& form) {
+Captions ResultCaptions(const FakeForm& form) {
   Captions captions;
   for (std::string_view label : kResultLabels) captions.emplace(label, form.Caption(label));
   return captions;
@@ -219,4 +218,4 @@ std::string BrokenRule(const CommandRun& run) {
   return broken(run.command == 0 ? MeasuresShown(run, *numbers) : EquationShown(run, *numbers));
 }
 
-}  // namespace pr::property
+}  // namespace pr::test

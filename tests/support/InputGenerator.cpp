@@ -1,4 +1,4 @@
-#include "property/InputGenerator.h"
+#include "support/InputGenerator.h"
 
 #include <array>
 #include <cmath>
@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string_view>
 
-namespace pr::property {
+namespace pr::test {
 namespace {
 
 constexpr std::uint64_t kFixedSeed = 20261207;
@@ -187,4 +187,4 @@ std::string Quoted(const BoxTexts& boxes) {
   return out + "}";
 }
 
-}  // namespace pr::property
+}  // namespace pr::test

@@ -4,32 +4,35 @@
 #include <string>
 #include <string_view>
 
+#include "core/form/FormLayout.h"
+#include "core/form/Twips.h"
 #include "core/surface/RasterSurface.h"
-#include "property/CommandOracle.h"
-#include "property/InputGenerator.h"
+#include "support/CommandOracle.h"
+#include "support/InputGenerator.h"
 #include "support/FakeForm.h"
 
-namespace pr::property {
+namespace pr::test {
 
-// The window's client area at 96 DPI: 974 x 576 pixels of 15 twips.
-inline constexpr int kClientWidth = 974;
-inline constexpr int kClientHeight = 576;
-inline constexpr double kTwipsPerPixel = 15.0;
+// The window's client area at 96 DPI, in pixels of 15 twips, on a grey no
+// command draws with.
+inline constexpr double kTwipsPerPixel = kTwipsPerInch / kStandardDpi;
 inline constexpr Colour kWindowGrey = 0xF0F0F0;
-
-inline RasterSurface ClientAreaRaster() { return RasterSurface(kClientWidth, kClientHeight, kTwipsPerPixel, kWindowGrey); }
+inline RasterSurface ClientAreaRaster() {
+  return RasterSurface(layout::ClientWidth(kStandardDpi), layout::ClientHeight(kStandardDpi), kTwipsPerPixel,
+                       kWindowGrey);
+}
 
 // The same client area in pixels four times as wide: the same twips, a
 // sixteenth of the pixels. Clearing the full raster costs more than most
 // commands, so the properties that run 10^4 and more commands use this one.
-inline constexpr double kCoarseTwipsPerPixel = 4 * kTwipsPerPixel;
 inline RasterSurface CoarseClientAreaRaster() {
-  return RasterSurface((kClientWidth + 3) / 4, (kClientHeight + 3) / 4, kCoarseTwipsPerPixel, kWindowGrey);
+  return RasterSurface(layout::ClientWidth(kStandardDpi / 4), layout::ClientHeight(kStandardDpi / 4),
+                       4 * kTwipsPerPixel, kWindowGrey);
 }
 
 // Types the boxes and runs one command on the form, recording what a rule
 // check needs.
-inline CommandRun RunOn(testing::FakeForm& form, int command, const BoxTexts& boxes) {
+inline CommandRun RunOn(FakeForm& form, int command, const BoxTexts& boxes) {
   TypeBoxes(form, boxes);
   CommandRun run;
   run.command = command;
@@ -51,4 +54,4 @@ inline std::string Reproduction(int index, int command, const BoxTexts& boxes) {
          std::to_string(command + 1) + " on " + Quoted(boxes);
 }
 
-}  // namespace pr::property
+}  // namespace pr::test

@@ -14,10 +14,10 @@
 namespace pr {
 namespace {
 
-using testing::FakeForm;
+using test::FakeForm;
 
 TEST(ReadCommandInput, ReadsTheSevenBoxesInTheirOrder) {
-  RecordingSurface surface;
+  test::RecordingSurface surface;
   FakeForm form(surface);
   form.Type("1", "2", "3", "4", "5", "6", "7");
 
@@ -25,7 +25,7 @@ TEST(ReadCommandInput, ReadsTheSevenBoxesInTheirOrder) {
 
   const std::vector<std::pair<std::string, int>> expected = {
       {"Text1", 0}, {"Text2", 0}, {"Text1", 1}, {"Text2", 1},
-      {"Text1", 2}, {"Text2", 2}, {"Text4", Form::kNoIndex}};
+      {"Text1", 2}, {"Text2", 2}, {"Text4", kNoIndex}};
   EXPECT_EQ(form.Reads(), expected);
   EXPECT_EQ(input.p1, (Point{1, 2}));
   EXPECT_EQ(input.p2, (Point{3, 4}));
@@ -34,7 +34,7 @@ TEST(ReadCommandInput, ReadsTheSevenBoxesInTheirOrder) {
 }
 
 TEST(ReadCommandInput, ReadsEachBoxAsItsLeadingNumber) {
-  RecordingSurface surface;
+  test::RecordingSurface surface;
   FakeForm form(surface);
   form.Type("", "3", "12 cm", "2,5", "-3", "1e3", "10,5");
 
@@ -47,7 +47,7 @@ TEST(ReadCommandInput, ReadsEachBoxAsItsLeadingNumber) {
 }
 
 TEST(ReadCommandInput, ANumberBeyondDoubleIsTheOverflowError) {
-  RecordingSurface surface;
+  test::RecordingSurface surface;
   FakeForm form(surface);
   form.Type("0", "0", "1e999", "0", "0", "0", "10");
   try {
@@ -61,18 +61,18 @@ TEST(ReadCommandInput, ANumberBeyondDoubleIsTheOverflowError) {
 // Every command clears, redraws the background and reads before the guard:
 // with a zero full scale the surface holds exactly one background.
 TEST(FullScaleGuard, EveryCommandStopsAfterTheBackground) {
-  RecordingSurface background;
+  test::RecordingSurface background;
   background.Cls();
   DrawPlotBackground(background);
 
   for (auto command : {Command1_Click, Command2_Click, Command3_Click, Command4_Click}) {
     for (const char* fullScale : {"0", "0.0", "abc", ""}) {
-      RecordingSurface surface;
+      test::RecordingSurface surface;
       FakeForm form(surface);
       form.Type("1", "1", "2", "3", "4", "5", fullScale);
       command(form);
       EXPECT_EQ(surface.Calls().size(), background.Calls().size()) << "full scale '" << fullScale << "'";
-      EXPECT_EQ(surface.Count(RecordingSurface::Op::Circle), 0u);
+      EXPECT_EQ(surface.Count(test::RecordingSurface::Op::Circle), 0u);
       EXPECT_EQ(form.Reads().size(), 7u);
     }
   }

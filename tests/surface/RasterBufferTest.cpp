@@ -10,12 +10,13 @@
 namespace pr {
 namespace {
 
-using testing::Cell;
-using testing::CountPixels;
-using testing::DrawnCells;
+using namespace test;  // the raster helpers, the scales and the paper
 
-constexpr double kAt96Dpi = 15.0;
-constexpr Colour kPaper = colours::kWhite;
+void FillBlack(RasterSurface& raster) {
+  for (int y = 0; y < raster.Height(); ++y) {
+    for (int x = 0; x < raster.Width(); ++x) raster.SetPixel(x, y, colours::kBlack);
+  }
+}
 
 TEST(RasterSurface, StartsAsBackgroundAndStoresRgb32) {
   RasterSurface raster(3, 2, kAt96Dpi, colours::kYellow);
@@ -36,7 +37,6 @@ TEST(RasterSurface, AnEmptyRasterAcceptsDrawing) {
   EXPECT_NO_THROW(raster.PSet(0, 0, 0));
   EXPECT_NO_THROW(raster.Line(0, 0, 100, 100, 0));
   EXPECT_NO_THROW(raster.Circle(0, 0, 100, 0));
-  EXPECT_NO_THROW(raster.FillColumn(0, 0, 5, 0));
 }
 
 TEST(Cls, FillsEverythingWithTheBackgroundEvenWhileAClipIsSet) {
@@ -55,7 +55,7 @@ TEST(Clip, DrawingReachesOnlyPixelsInsideOneOfTheRectangles) {
   raster.PSet(5 * kAt96Dpi, 5 * kAt96Dpi, colours::kRed);                // inside the first
   raster.SetPixel(55, 21, colours::kBlue);                                // inside the second
   raster.SetPixel(55, 35, colours::kBlue);                                // outside both
-  raster.FillColumn(52, 0, 59, colours::kGreen);                          // rows 20..29 only
+  for (int y = 0; y < 60; ++y) raster.SetPixel(52, y, colours::kGreen);  // rows 20..29 only
   raster.Circle(30 * kAt96Dpi, 30 * kAt96Dpi, 10 * kAt96Dpi, colours::kRed);  // entirely outside
 
   std::set<Cell> expected;
@@ -70,18 +70,6 @@ TEST(Clip, DrawingReachesOnlyPixelsInsideOneOfTheRectangles) {
   raster.ClearClip();
   raster.PSet(30 * kAt96Dpi, 5 * kAt96Dpi, colours::kRed);
   EXPECT_EQ(raster.PixelAt(30, 5), colours::kRed);
-}
-
-TEST(FillColumn, SetsBothEndsInEitherOrderClippedToTheRaster) {
-  RasterSurface raster(10, 10, kAt96Dpi, kPaper);
-  raster.FillColumn(3, 7, 2, colours::kRed);
-  raster.FillColumn(5, -4, 1, colours::kRed);
-  raster.FillColumn(8, 8, 400, colours::kRed);
-  raster.FillColumn(10, 0, 9, colours::kRed);  // off the raster
-  raster.FillColumn(-1, 0, 9, colours::kRed);
-  std::set<Cell> expected{{5, 0}, {5, 1}, {8, 8}, {8, 9}};
-  for (int y = 2; y <= 7; ++y) expected.emplace(3, y);
-  EXPECT_EQ(DrawnCells(raster), expected);
 }
 
 TEST(Resize, KeepsThePixelsStillCoveredAndFillsTheNewAreaWithBackground) {
@@ -128,7 +116,7 @@ TEST(Rescale, ChangesThePixelSizeAndClearsEverything) {
 
 TEST(FillBackground, FillsTheRectangleClippedToTheRasterWhateverTheClip) {
   RasterSurface raster(5, 5, kAt96Dpi, kPaper);
-  for (int x = 0; x < 5; ++x) raster.FillColumn(x, 0, 4, colours::kBlack);
+  FillBlack(raster);
   raster.SetClip({{0, 0, 1, 1}});
   raster.FillBackground({3, -2, 10, 4});  // columns 3..4, rows 0..1
   std::set<Cell> expected;
@@ -142,10 +130,10 @@ TEST(FillBackground, FillsTheRectangleClippedToTheRasterWhateverTheClip) {
 
 TEST(FillBackground, AcceptsRectanglesReachingToTheEndOfTheIntRange) {
   RasterSurface raster(5, 5, kAt96Dpi, kPaper);
-  for (int x = 0; x < 5; ++x) raster.FillColumn(x, 0, 4, colours::kBlack);
+  FillBlack(raster);
   raster.FillBackground({3, 3, std::numeric_limits<int>::max(), std::numeric_limits<int>::max()});
   raster.FillBackground({std::numeric_limits<int>::max(), 0, 5, 5});  // entirely off the raster
-  EXPECT_EQ(testing::CountPixels(raster, colours::kBlack), 25u - 4u);
+  EXPECT_EQ(test::CountPixels(raster, colours::kBlack), 25u - 4u);
 }
 
 }  // namespace

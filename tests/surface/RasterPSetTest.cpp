@@ -9,12 +9,7 @@
 namespace pr {
 namespace {
 
-using testing::Cell;
-using testing::DrawnCells;
-
-constexpr double kAt96Dpi = 15.0;       // 1440 twips per inch / 96 pixels per inch
-constexpr double kAtRatioTwo = 7.5;     // the same screen at device pixel ratio 2
-constexpr Colour kPaper = colours::kWhite;
+using namespace test;  // the raster helpers, the scales and the paper
 
 struct Placement {
   double twipsPerPixel;
@@ -88,8 +83,8 @@ TEST(SetPixel, IgnoresPixelsOffTheRaster) {
 namespace pr {
 namespace {
 
-using testing::Cell;
-using testing::DrawnCells;
+using test::Cell;
+using test::DrawnCells;
 
 // A raster made for scale k draws a dot as a square about k pixels a side,
 // as nearly centred on the dot's own cell as whole pixels allow, and cut at
@@ -131,8 +126,8 @@ TEST(PSetDotSize, LinesAndCirclesAreAsWideAsTheDots) {
   RasterSurface raster(40, 40, 7.5, colours::kWhite, 2);
   raster.Line(0, 75, 7.5 * 39, 75, colours::kBlack);  // row 10
   raster.Circle(150, 150, 0, colours::kRed);           // one cell: (20, 20)
-  EXPECT_EQ(testing::CountPixels(raster, colours::kBlack), 80u);
-  EXPECT_EQ(testing::CellsOfColour(raster, colours::kRed), (std::set<Cell>{{20, 20}, {21, 20}, {20, 21}, {21, 21}}));
+  EXPECT_EQ(test::CountPixels(raster, colours::kBlack), 80u);
+  EXPECT_EQ(test::CellsOfColour(raster, colours::kRed), (std::set<Cell>{{20, 20}, {21, 20}, {20, 21}, {21, 21}}));
 }
 
 }  // namespace

@@ -10,12 +10,8 @@
 namespace pr {
 namespace {
 
-using testing::Cell;
-using testing::DrawnCells;
+using namespace test;  // the raster helpers, the scales and the paper
 
-constexpr double kAt96Dpi = 15.0;
-constexpr double kAtRatioTwo = 7.5;
-constexpr Colour kPaper = colours::kWhite;
 constexpr Colour kInk = colours::kRed;
 
 std::set<Cell> Relative(const std::set<Cell>& cells, Cell centre) {

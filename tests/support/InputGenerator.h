@@ -4,9 +4,9 @@
 #include <random>
 #include <string>
 
-#include "property/CommandOracle.h"
+#include "support/CommandOracle.h"
 
-namespace pr::property {
+namespace pr::test {
 
 // Seeded, reproducible box texts of every kind a person (or a cat on the
 // keyboard) can type: ordinary numbers, the ends of the double range,
@@ -54,4 +54,4 @@ int PropertyInputs(int count);
 // Seven texts as a C++ initializer, to paste into a test that reproduces a failure.
 std::string Quoted(const BoxTexts& boxes);
 
-}  // namespace pr::property
+}  // namespace pr::test

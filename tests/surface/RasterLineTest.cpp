@@ -13,12 +13,8 @@
 namespace pr {
 namespace {
 
-using testing::Cell;
-using testing::DrawnCells;
+using namespace test;  // the raster helpers, the scales and the paper
 
-constexpr double kAt96Dpi = 15.0;
-constexpr double kAtRatioTwo = 7.5;
-constexpr Colour kPaper = colours::kWhite;
 constexpr Colour kInk = colours::kBlack;
 
 std::set<Cell> LineCells(double x1, double y1, double x2, double y2, int size = 500, double twipsPerPixel = kAt96Dpi) {

@@ -12,12 +12,10 @@
 
 namespace pr {
 class Form;
-namespace testing {
-class FakeForm;
-}
 }  // namespace pr
 
-namespace pr::property {
+namespace pr::test {
+class FakeForm;
 
 // The seven boxes as typed: x1, y1, x2, y2, x3, y3, full scale.
 using BoxTexts = std::array<std::string, 7>;
@@ -25,10 +23,10 @@ using Captions = std::map<std::string, std::string, std::less<>>;
 using CaptionWrites = std::vector<std::pair<std::string, std::string>>;
 
 // Types the seven texts into the form's boxes.
-void TypeBoxes(testing::FakeForm& form, const BoxTexts& texts);
+void TypeBoxes(FakeForm& form, const BoxTexts& texts);
 
 // What the result labels show now.
-Captions ResultCaptions(const testing::FakeForm& form);
+Captions ResultCaptions(const FakeForm& form);
 
 // Runs Command1..Command4 (command 0..3) as the window does: a run-time error
 // ends it and is returned; any other exception is a fault and passes through.
@@ -52,4 +50,4 @@ struct CommandRun {
 // Overflow, never on ordinary numbers.
 std::string BrokenRule(const CommandRun& run);
 
-}  // namespace pr::property
+}  // namespace pr::test

@@ -10,7 +10,7 @@
 // What a result label may show, whatever was typed into the boxes. Shared by
 // the randomized property tests and the whole-commands fuzzer, so both hold
 // the program to the same rules.
-namespace pr::property {
+namespace pr::test {
 
 inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -95,4 +95,4 @@ inline constexpr std::array<CommandLabels, 4> kCommandLabels = {{
 inline constexpr std::array<std::string_view, 8> kResultLabels = {
     "Label3", "Label4", "Label5", "Label17", "Label11", "Label19", "Label20", "Label21"};
 
-}  // namespace pr::property
+}  // namespace pr::test

@@ -9,12 +9,12 @@ namespace pr {
 namespace {
 
 TEST(FormPaint, DrawsThePlotBackgroundAndNothingElse) {
-  RecordingSurface painted;
-  testing::FakeForm form(painted);
+  test::RecordingSurface painted;
+  test::FakeForm form(painted);
   form.Type("1", "2", "3", "4", "5", "6", "10");
   Form_Paint(form);
 
-  RecordingSurface background;
+  test::RecordingSurface background;
   DrawPlotBackground(background);
   ASSERT_EQ(painted.Calls().size(), background.Calls().size());
   for (std::size_t i = 0; i < painted.Calls().size(); ++i) {

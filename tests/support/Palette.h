@@ -8,7 +8,7 @@
 #include "core/surface/RasterSurface.h"
 #include "plot/PlotArea.h"
 
-namespace pr::property {
+namespace pr::test {
 
 // Every colour a command or the background can set: grid and axes, the three
 // point markers, and the four line colours (black, red, white, yellow).
@@ -40,4 +40,4 @@ inline bool OnlyProgramColours(const RasterSurface& raster) {
   return true;
 }
 
-}  // namespace pr::property
+}  // namespace pr::test
