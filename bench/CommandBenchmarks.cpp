@@ -76,7 +76,7 @@ void RunCommand(benchmark::State& state, Click click, Points points, std::string
 // The command, then the working made from the boxes it read.
 void RunPress(benchmark::State& state, Click click, std::string button, Points points, std::string fullScale) {
   RasterSurface raster = ClientArea();
-  testing::FakeForm form(raster);
+  test::FakeForm form(raster);
   form.Type(points[0], points[1], points[2], points[3], points[4], points[5], fullScale);
   for (auto _ : state) {
     click(form);

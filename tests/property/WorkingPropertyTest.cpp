@@ -118,7 +118,7 @@ std::string LongNumberText(InputGenerator& generate, int digits) {
 TEST(WorkingProperty, LongCoordinatesGiveDecimalsEndingInTheLabels) {
   InputGenerator generate(PropertySeed() + 1000);
   RasterSurface raster = CoarseClientAreaRaster();
-  testing::FakeForm form(raster, ",");
+  FakeForm form(raster, ",");
   int checkedSteps = 0;
   for (int i = 0; i < 12; ++i) {
     BoxTexts boxes;
