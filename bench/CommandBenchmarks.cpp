@@ -1,6 +1,8 @@
 // Each command as the window runs it, on the raster of the client area at
 // 96 DPI: clearing, background, input, markers, sweep and texts.
 // Benchmark names carry the command and the full scale, e.g. Command2/fs:1e9.
+// Press/...: a whole press of a button as the window and the page make it,
+// the command and then its working ("Procedimento").
 // At200/...: the same on the form at 200 % (four times the pixels, dots two
 // pixels wide), and the redraw of the last command that a change of scale
 // makes: a raster made anew, then the plane and the command again.
@@ -9,10 +11,12 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "core/form/LastCommand.h"
 #include "core/surface/RasterSurface.h"
 #include "geometry/Commands.h"
+#include "geometry/working/ClickWorking.h"
 #include "plot/DrawPlotBackground.h"
 #include "plot/FormPaint.h"
 #include "support/FakeForm.h"
@@ -69,6 +73,20 @@ void RunCommand(benchmark::State& state, Click click, Points points, std::string
   }
 }
 
+// The command, then the working made from the boxes it read.
+void RunPress(benchmark::State& state, Click click, std::string button, Points points, std::string fullScale) {
+  RasterSurface raster = ClientArea();
+  test::FakeForm form(raster);
+  form.Type(points[0], points[1], points[2], points[3], points[4], points[5], fullScale);
+  for (auto _ : state) {
+    click(form);
+    working::Working made = working::WorkingOfClick(button, form, "");
+    benchmark::DoNotOptimize(made);
+    benchmark::DoNotOptimize(raster.Data());
+    form.ForgetHistory();
+  }
+}
+
 // The command run at 100 %, then the window zoomed to 200 % and back, over
 // and over: each change of scale makes the raster anew and redraws.
 void RedrawAfterZoom(benchmark::State& state, Click click, Points points, std::string fullScale) {
@@ -120,6 +138,12 @@ void RegisterAll() {
     const std::string name = "/fs:10/digits:" + std::to_string(digits);
     Register("Command1" + name, Command1_Click, LongPoints(digits), "10");
     Register("Command2" + name, Command2_Click, LongPoints(digits), "10");
+    const std::array<std::pair<const char*, Click>, 2> presses = {{{"Command1", Command1_Click}, {"Command2", Command2_Click}}};
+    for (const auto& [button, click] : presses) {
+      benchmark::RegisterBenchmark(("Press/" + std::string(button) + name).c_str(), RunPress, click, button,
+                                   LongPoints(digits), "10")
+          ->Unit(benchmark::kMillisecond);
+    }
   }
   RegisterAt200("Command1/fs:10", Command1_Click, kOrdinary, "10");
   for (const char* fs : {"10", "1e9", "1e300"}) {

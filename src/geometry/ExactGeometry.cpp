@@ -13,26 +13,6 @@ namespace {
 using exact::Integer;
 using exact::PowerOfTen;
 
-// Decimals as integer multiples of one unit 10^unit, the finest of theirs:
-// their differences and products are then exact without any fraction.
-template <std::size_t N>
-struct OnOneScale {
-  std::array<Integer, N> values;
-  std::int64_t unit = 0;
-
-  explicit OnOneScale(const std::array<const ExactDecimal*, N>& numbers) {
-    std::int64_t finest = std::numeric_limits<std::int64_t>::max();
-    for (const ExactDecimal* n : numbers) {
-      if (n->significand != 0) finest = std::min(finest, n->exponent);
-    }
-    unit = finest == std::numeric_limits<std::int64_t>::max() ? 0 : finest;
-    for (std::size_t i = 0; i < N; ++i) {
-      const ExactDecimal& n = *numbers[i];
-      values[i] = n.significand == 0 ? Integer(0) : n.significand * PowerOfTen(n.exponent - unit);
-    }
-  }
-};
-
 // value · 10^exponent as a double, the power on whichever side keeps it whole.
 double ScaledToDouble(const Integer& value, std::int64_t exponent, const Integer& divisor = 1) {
   if (exponent >= 0) return exact::QuotientToDouble(value * PowerOfTen(exponent), divisor);
@@ -40,6 +20,22 @@ double ScaledToDouble(const Integer& value, std::int64_t exponent, const Integer
 }
 
 }  // namespace
+
+template <std::size_t N>
+OnOneScale<N>::OnOneScale(const std::array<const ExactDecimal*, N>& numbers) {
+  std::int64_t finest = std::numeric_limits<std::int64_t>::max();
+  for (const ExactDecimal* n : numbers) {
+    if (n->significand != 0) finest = std::min(finest, n->exponent);
+  }
+  unit = finest == std::numeric_limits<std::int64_t>::max() ? 0 : finest;
+  for (std::size_t i = 0; i < N; ++i) {
+    const ExactDecimal& n = *numbers[i];
+    values[i] = n.significand == 0 ? Integer(0) : n.significand * PowerOfTen(n.exponent - unit);
+  }
+}
+
+template struct OnOneScale<4>;
+template struct OnOneScale<6>;
 
 double ExactDistance(const ExactPoint& a, const ExactPoint& b) {
   const OnOneScale<4> s({&a.x, &a.y, &b.x, &b.y});

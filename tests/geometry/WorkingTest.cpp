@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -216,6 +217,44 @@ TEST(Working, ExactNumbersInTextbookNotation) {
   }
   // Too large to factor quickly: the working keeps the radicand as it is.
   EXPECT_FALSE(SimplifyRoot(Rational(1000000000039LL), ",").has_value());
+}
+
+// The working decides its notation and its "=" or "≈" on integers, never
+// forming a fraction: each answer must be the fraction's.
+TEST(Working, IntegerTestsAgreeWithTheFractions) {
+  using exact::Integer;
+  struct Typed {
+    Integer significand;
+    std::int64_t exponent;
+  };
+  const std::vector<Typed> typed = {
+      // Three decimals or more, also with a trailing zero in the significand.
+      {0, 0}, {5, -3}, {5, -4}, {25, -4}, {125, -4}, {50, -4},
+      // Around a million.
+      {-999999, 0}, {999999999, -3}, {1, 6}, {-1, 6}, {1000000, -1}, {10, 5},
+      {1, 300}, {2, -300}, {Integer("123456789123456789123456789"), -20},
+  };
+  for (const Typed& t : typed) {
+    const ExactDecimal d{t.significand, t.exponent};
+    SCOPED_TRACE(t.significand.str() + "e" + std::to_string(t.exponent));
+    EXPECT_EQ(IsShortDecimal(d), IsShortDecimal(d.ToRational()));
+  }
+  struct Quotient {
+    Integer numerator;
+    Integer denominator;
+    std::int64_t exponent;
+  };
+  const std::vector<Quotient> quotients = {
+      {1, 4, 0},  {1, 8, 0},   {3, 3, 0},   {2, 3, 0},  {7, 40, 1}, {-7, 40, 0}, {1, 1, -2},
+      {1, 1, -3}, {30, 3, -3}, {25, 1, -4}, {5, 2, -1}, {5, 2, -2}, {0, 7, -9},  {123, 7, 5},
+  };
+  for (const Quotient& q : quotients) {
+    SCOPED_TRACE(q.numerator.str() + "/" + q.denominator.str() + "e" + std::to_string(q.exponent));
+    const Rational scale = q.exponent >= 0 ? Rational(exact::PowerOfTen(q.exponent))
+                                           : Rational(Integer(1), exact::PowerOfTen(-q.exponent));
+    EXPECT_EQ(HasTwoDecimalsAtMost(q.numerator, q.denominator, q.exponent),
+              HasTwoDecimalsAtMost(Rational(q.numerator, q.denominator) * scale));
+  }
 }
 
 }  // namespace

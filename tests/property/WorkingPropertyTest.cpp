@@ -51,6 +51,32 @@ std::map<std::string, std::string> ExpectedEnds(int command, const Captions& lab
           {"y", equation}};
 }
 
+// Only a command that wrote its results has numbers to agree with them
+// (not a full scale of 0, a vertical pair or a run-time error).
+bool WroteResults(const CommandRun& run, int command) {
+  return std::any_of(run.writes.begin(), run.writes.end(), [&](const auto& write) {
+    return write.first == ResultLabel(command) && !write.second.empty();
+  });
+}
+
+// Checks that each step of `made` with a label ends in the label's text;
+// returns how many it checked.
+int ExpectEndsAreLabels(const working::Working& made, int command, const Captions& labels,
+                        const std::string& reproduction) {
+  const std::map<std::string, std::string> ends = ExpectedEnds(command, labels);
+  int checked = 0;
+  bool firstY = true;
+  for (const working::Item& item : made.items) {
+    const auto* step = std::get_if<working::Step>(&item);
+    if (step == nullptr || !ends.contains(step->quantity)) continue;
+    // The second "y" is the perpendicular's, which has no label.
+    if (step->quantity == "y" && !std::exchange(firstY, false)) continue;
+    EXPECT_EQ(step->shown, ends.at(step->quantity)) << working::StepText(*step) << "\n" << reproduction;
+    ++checked;
+  }
+  return checked;
+}
+
 TEST(WorkingProperty, LastNumberOfEveryStepIsTheLabelText) {
   InputGenerator generate(PropertySeed() + 17);
   RasterSurface raster = CoarseClientAreaRaster();
@@ -70,25 +96,53 @@ TEST(WorkingProperty, LastNumberOfEveryStepIsTheLabelText) {
     const std::string button = "Command" + std::to_string(command + 1);
     const std::string report = run.error ? RuntimeError(*run.error).Report() : "";
     const working::Working made = working::WorkingOfClick(button, form, report);
-    // Only a command that wrote its results has numbers to agree with them
-    // (not a full scale of 0, a vertical pair or a run-time error).
-    const bool wrote = std::any_of(run.writes.begin(), run.writes.end(), [&](const auto& write) {
-      return write.first == ResultLabel(command) && !write.second.empty();
-    });
-    if (!wrote || run.error) continue;
-    const std::map<std::string, std::string> ends = ExpectedEnds(command, run.after);
-    bool firstY = true;
-    for (const working::Item& item : made.items) {
-      const auto* step = std::get_if<working::Step>(&item);
-      if (step == nullptr || !ends.contains(step->quantity)) continue;
-      // The second "y" is the perpendicular's, which has no label.
-      if (step->quantity == "y" && !std::exchange(firstY, false)) continue;
-      ASSERT_EQ(step->shown, ends.at(step->quantity))
-          << working::StepText(*step) << "\n" << Reproduction(i, command, boxes);
-      ++checkedSteps;
-    }
+    if (!WroteResults(run, command) || run.error) continue;
+    checkedSteps += ExpectEndsAreLabels(made, command, run.after, Reproduction(i, command, boxes));
+    if (::testing::Test::HasFailure()) return;
   }
   EXPECT_GT(checkedSteps, inputs);
+}
+
+// A coordinate of `digits` digits, most of them decimals: "-12.0459...".
+std::string LongNumberText(InputGenerator& generate, int digits) {
+  std::string text = generate.OneIn(2) ? "-" : "";
+  text += std::to_string(generate.Between(0, 99)) + ".";
+  for (int d = 2; d < digits; ++d) text += static_cast<char>('0' + generate.Between(0, 9));
+  return text;
+}
+
+// Coordinates of a thousand digits: the working is in decimals (no exact
+// forms, whose fractions would take seconds at this length), and still ends
+// every step in its label's text, also for a horizontal line and for
+// coincident points.
+TEST(WorkingProperty, LongCoordinatesGiveDecimalsEndingInTheLabels) {
+  InputGenerator generate(PropertySeed() + 1000);
+  RasterSurface raster = CoarseClientAreaRaster();
+  FakeForm form(raster, ",");
+  int checkedSteps = 0;
+  for (int i = 0; i < 12; ++i) {
+    BoxTexts boxes;
+    for (std::size_t b = 0; b < 6; ++b) boxes[b] = LongNumberText(generate, 1000);
+    boxes[6] = "10";
+    if (i % 3 == 1) boxes[3] = boxes[1];  // y2 = y1: P1-P2 horizontal
+    if (i % 3 == 2) {                     // P3 = P2
+      boxes[4] = boxes[2];
+      boxes[5] = boxes[3];
+    }
+    const int command = i % 4;
+    const CommandRun run = RunOn(form, command, boxes);
+    ASSERT_FALSE(run.error) << Reproduction(i, command, boxes);
+    const working::Working made = working::WorkingOfClick("Command" + std::to_string(command + 1), form, "");
+    for (const working::Item& item : made.items) {
+      if (const auto* step = std::get_if<working::Step>(&item)) {
+        EXPECT_TRUE(step->exact.empty()) << working::StepText(*step).substr(0, 200);
+      }
+    }
+    if (WroteResults(run, command)) {
+      checkedSteps += ExpectEndsAreLabels(made, command, run.after, Reproduction(i, command, boxes));
+    }
+  }
+  EXPECT_GE(checkedSteps, 3 * 12);
 }
 
 }  // namespace

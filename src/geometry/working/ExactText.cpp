@@ -85,7 +85,26 @@ SquareSplit SplitSquares(std::uint64_t n) {
 
 bool IsShortDecimal(const Rational& v) { return HasDecimalsAtMost(v, kShortDecimals) && abs(v) < kShortLimit; }
 
+bool IsShortDecimal(const ExactDecimal& v) {
+  if (v.significand == 0) return true;
+  // v·10^3 = significand·10^(exponent + 3) is whole.
+  if (v.exponent < -kShortDecimals && v.significand % exact::PowerOfTen(-kShortDecimals - v.exponent) != 0) {
+    return false;
+  }
+  // |v| < kShortLimit = 10^6, i.e. |significand| < 10^(6 - exponent).
+  constexpr std::int64_t kLimitExponent = 6;
+  if (v.exponent >= kLimitExponent) return false;
+  return abs(v.significand) < exact::PowerOfTen(kLimitExponent - v.exponent);
+}
+
 bool HasTwoDecimalsAtMost(const Rational& v) { return HasDecimalsAtMost(v, 2); }
+
+bool HasTwoDecimalsAtMost(const cpp_int& numerator, const cpp_int& denominator, std::int64_t exponent) {
+  // numerator·10^(exponent + 2) / denominator is whole.
+  const std::int64_t shift = exponent + 2;
+  if (shift >= 0) return numerator * exact::PowerOfTen(shift) % denominator == 0;
+  return numerator % (denominator * exact::PowerOfTen(-shift)) == 0;
+}
 
 std::string ExactNumber(const Rational& v, std::string_view mark) {
   if (HasDecimalsAtMost(v, kExactDecimals)) return DecimalDigits(v, kExactDecimals, mark);

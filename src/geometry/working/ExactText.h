@@ -1,9 +1,11 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "core/numbers/ExactDecimal.h"
 #include "core/numbers/Rational.h"
 
 namespace pr::working {
@@ -17,6 +19,9 @@ inline constexpr std::string_view kRoot = "√";
 // three decimals and below a million. Fractions and roots of such numbers
 // stay short; beyond that the working is written in decimals.
 bool IsShortDecimal(const Rational& v);
+// The same for a number as typed, told without forming its fraction (whose
+// reduction alone costs seconds with thousands of digits).
+bool IsShortDecimal(const ExactDecimal& v);
 
 // v in textbook notation: "2", "−3", "2,5" for a decimal of up to six
 // digits after the mark, else a fraction in lowest terms, "2/3", "−7/4".
@@ -24,6 +29,8 @@ std::string ExactNumber(const Rational& v, std::string_view mark);
 
 // True when v has at most two decimals: its two-decimal label text is v itself.
 bool HasTwoDecimalsAtMost(const Rational& v);
+// The same for numerator / denominator · 10^exponent, denominator > 0.
+bool HasTwoDecimalsAtMost(const exact::Integer& numerator, const exact::Integer& denominator, std::int64_t exponent);
 
 // √radicand in simplest form: "2√2", "√5/2", "3√2/4"; the plain number
 // when the root is rational. Empty when the radicand is too large to factor

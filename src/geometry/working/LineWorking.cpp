@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "core/numbers/ExactMath.h"
+#include "geometry/ExactGeometry.h"
 #include "geometry/sweep/LineSweep.h"
 #include "geometry/CoefficientText.h"
 #include "geometry/working/ExactText.h"
@@ -26,6 +26,13 @@ string WorkingCoefficient(const string& label) {
   return label;
 }
 
+// m, q or m' as the label rounds it, and exactly for the textbook notation
+// (only there: with long decimals a fraction's reductions cost seconds).
+struct Coefficient {
+  double value = 0;
+  Rational exact{};
+};
+
 class LineWriter {
  public:
   LineWriter(const LineCommandSpec& spec, const CommandInput& input, std::string_view mark)
@@ -33,17 +40,21 @@ class LineWriter {
         input_(input),
         a_(spec.first),
         b_(spec.second),
-        xs_{ExactX(input, 0), ExactX(input, 1), ExactX(input, 2)},
-        ys_{ExactY(input, 0), ExactY(input, 1), ExactY(input, 2)},
-        notation_(IsShortDecimal(X(a_)) && IsShortDecimal(Y(a_)) && IsShortDecimal(X(b_)) && IsShortDecimal(Y(b_)),
-                  string(mark)) {}
+        line_(input.ExactAt(a_), input.ExactAt(b_)),
+        notation_(IsShort(input.ExactAt(a_)) && IsShort(input.ExactAt(b_)), string(mark)) {
+    if (!notation_.Exact()) return;
+    for (std::size_t i = 0; i < 3; ++i) {
+      xs_[i] = input.ExactAt(static_cast<int>(i)).x.ToRational();
+      ys_[i] = input.ExactAt(static_cast<int>(i)).y.ToRational();
+    }
+  }
 
   Working Write() {
     working_.items.emplace_back(Heading{LineHeading(spec_)});
     if (!SweepHasSteps(input_.fullScale)) {
       Say("Fondo scala negativo: il comando non traccia la retta e non calcola m e q, per questo l'etichetta "
           "mostra \"" + LabelEquation(MaybeNumber(), MaybeNumber()) + "\".");
-    } else if (X(a_) == X(b_)) {
+    } else if (line_.IsVertical()) {
       NoEquation();
     } else {
       WriteLine();
@@ -52,8 +63,7 @@ class LineWriter {
   }
 
  private:
-  static Rational ExactX(const CommandInput& input, int i) { return input.ExactAt(i).x.ToRational(); }
-  static Rational ExactY(const CommandInput& input, int i) { return input.ExactAt(i).y.ToRational(); }
+  static bool IsShort(const ExactPoint& p) { return IsShortDecimal(p.x) && IsShortDecimal(p.y); }
   const Rational& X(int i) const { return xs_[static_cast<std::size_t>(i)]; }
   const Rational& Y(int i) const { return ys_[static_cast<std::size_t>(i)]; }
   string In(char axis, int i, bool operand) const {
@@ -68,15 +78,15 @@ class LineWriter {
   string LabelEquation(const MaybeNumber& m, const MaybeNumber& q) const {
     return EquationText(spec_, m, q, notation_.Mark()).substr(spec_.heading.size());
   }
-  string Shown(const Rational& coefficient) const {
-    return WorkingCoefficient(CoefficientText(exact::ToDouble(coefficient), notation_.Mark()));
+  string Shown(double coefficient) const {
+    return WorkingCoefficient(CoefficientText(coefficient, notation_.Mark()));
   }
   // A value as the working writes it: exact, or as its label would show it.
-  string Written(const Rational& v) const { return notation_.Exact() ? Exact(v) : Shown(v); }
+  string Written(const Coefficient& v) const { return notation_.Exact() ? Exact(v.exact) : Shown(v.value); }
 
   void NoEquation() {
     const string keeps = "Per questo il comando non traccia la retta e l'etichetta mantiene il testo che aveva.";
-    if (Y(a_) == Y(b_)) {
+    if (line_.IsHorizontal()) {
       Say(Name(a_) + " e " + Name(b_) + " coincidono: per un solo punto passano infinite rette, quindi la retta "
           "non è determinata. " + keeps);
       return;
@@ -104,82 +114,89 @@ class LineWriter {
     return text;
   }
 
-  void EquationStep(const string& slopeName, const Rational& m, const Rational& q, const string& connector,
-                    const string& shown) {
+  void EquationStep(const string& slopeName, const Coefficient& m, const Coefficient& q, const string& connector) {
     Step step{.quantity = "y", .formula = slopeName + "·x + q"};
-    if (notation_.Exact()) step.exact.push_back(RightSide(m, q));
+    if (notation_.Exact()) step.exact.push_back(RightSide(m.exact, q.exact));
     step.connector = connector;
-    step.shown = shown;
+    step.shown = LabelEquation(m.value, q.value);
     working_.items.emplace_back(std::move(step));
   }
 
   void WriteLine() {
-    const Rational dx = X(b_) - X(a_);
-    const Rational dy = Y(b_) - Y(a_);
-    const Rational m = dy / dx;
-    const Rational q = Y(a_) - m * X(a_);
+    Coefficient m{.value = line_.Slope()};
+    Coefficient q{.value = line_.Intercept()};
+    const Rational dx = notation_.Exact() ? X(b_) - X(a_) : Rational(0);
+    const Rational dy = notation_.Exact() ? Y(b_) - Y(a_) : Rational(0);
+    if (notation_.Exact()) {
+      m.exact = dy / dx;
+      q.exact = Y(a_) - m.exact * X(a_);
+    }
 
     Step slope{.quantity = "m",
                .formula = "(" + Coordinate('y', b_) + " − " + Coordinate('y', a_) + ")/(" + Coordinate('x', b_) +
                           " − " + Coordinate('x', a_) + ")",
                .substitution = "(" + In('y', b_, false) + " − " + In('y', a_, true) + ")/(" + In('x', b_, false) +
                                " − " + In('x', a_, true) + ")"};
+    const bool slopeIsShort = HasTwoDecimalsAtMost(line_.Rise(), line_.Run(), 0);
     if (notation_.Exact()) {
       slope.exact.push_back(Exact(dy) + "/" + notation_.Factor(dx));
-      if (!HasTwoDecimalsAtMost(m) && Exact(m) != slope.exact.back()) slope.exact.push_back(Exact(m));
+      if (!slopeIsShort && Exact(m.exact) != slope.exact.back()) slope.exact.push_back(Exact(m.exact));
     }
-    slope.connector = Joint(HasTwoDecimalsAtMost(m));
-    slope.shown = Shown(m);
+    slope.connector = Joint(slopeIsShort);
+    slope.shown = Shown(m.value);
     working_.items.emplace_back(std::move(slope));
 
     Step intercept{.quantity = "q",
                    .formula = Coordinate('y', a_) + " − m·" + Coordinate('x', a_),
                    .substitution = In('y', a_, false) + " − " + Bracketed(Written(m)) + "·" + In('x', a_, true),
                    .substitutionRounded = !notation_.Exact()};
+    const bool interceptIsShort = HasTwoDecimalsAtMost(line_.Crossing(), line_.Run(), line_.Unit());
     if (notation_.Exact()) {
-      intercept.exact.push_back(Exact(Y(a_)) + " − " + notation_.Factor(m * X(a_)));
-      if (!HasTwoDecimalsAtMost(q)) intercept.exact.push_back(Exact(q));
+      intercept.exact.push_back(Exact(Y(a_)) + " − " + notation_.Factor(m.exact * X(a_)));
+      if (!interceptIsShort) intercept.exact.push_back(Exact(q.exact));
     }
-    intercept.connector = Joint(HasTwoDecimalsAtMost(q));
-    intercept.shown = Shown(q);
+    intercept.connector = Joint(interceptIsShort);
+    intercept.shown = Shown(q.value);
     working_.items.emplace_back(std::move(intercept));
 
-    EquationStep("m", m, q, "; nell'etichetta: ",
-                 LabelEquation(exact::ToDouble(m), exact::ToDouble(q)));
-    if (m == 0) Say("m = 0: la retta è orizzontale, y = " + Written(q) + ".");
+    EquationStep("m", m, q, "; nell'etichetta: ");
+    if (line_.IsHorizontal()) Say("m = 0: la retta è orizzontale, y = " + Written(q) + ".");
     if (spec_.perpendicular) Perpendicular(m, q);
   }
 
   // Through (0; q), where the line meets the y axis, with slope −1/m.
-  void Perpendicular(const Rational& m, const Rational& q) {
+  void Perpendicular(const Coefficient& m, const Coefficient& q) {
     working_.items.emplace_back(Heading{"Perpendicolare per il punto in cui la retta incontra l'asse y"});
     const string point = "(0; " + Written(q) + ")";
-    if (m == 0) {
+    if (line_.IsHorizontal()) {
       Say("Una retta orizzontale ha per perpendicolare una retta verticale, che non ha pendenza: −1/m non esiste "
           "per m = 0. La perpendicolare passa per " + point + ", quindi è l'asse y: x = 0.");
       return;
     }
-    const Rational perpendicular = -1 / m;
+    Coefficient perpendicular{.value = line_.PerpendicularSlope()};
+    if (notation_.Exact()) perpendicular.exact = -1 / m.exact;
+    // −run/rise: the sign does not change how many decimals it has.
+    const bool isShort = HasTwoDecimalsAtMost(line_.Run(), abs(line_.Rise()), 0);
     Step slope{.quantity = "m'",
                .formula = "−1/m",
                .substitution = "−1/" + Bracketed(Written(m)),
                .substitutionRounded = !notation_.Exact()};
-    if (notation_.Exact() && !HasTwoDecimalsAtMost(perpendicular)) slope.exact.push_back(Exact(perpendicular));
-    slope.connector = Joint(HasTwoDecimalsAtMost(perpendicular));
-    slope.shown = Shown(perpendicular);
+    if (notation_.Exact() && !isShort) slope.exact.push_back(Exact(perpendicular.exact));
+    slope.connector = Joint(isShort);
+    slope.shown = Shown(perpendicular.value);
     working_.items.emplace_back(std::move(slope));
     Say("Passa per " + point + ", come la retta: stessa q.");
-    EquationStep("m'", perpendicular, q, "; arrotondata: ",
-                 LabelEquation(exact::ToDouble(perpendicular), exact::ToDouble(q)));
+    EquationStep("m'", perpendicular, q, "; arrotondata: ");
   }
 
   const LineCommandSpec& spec_;
   const CommandInput& input_;
   int a_;
   int b_;
-  std::array<Rational, 3> xs_;  // the coordinates exactly as typed
-  std::array<Rational, 3> ys_;
+  ExactLine line_;  // the line through P(a_) and P(b_), as the label computes it
   Notation notation_;
+  std::array<Rational, 3> xs_{};  // the coordinates exactly as typed, in textbook notation
+  std::array<Rational, 3> ys_{};
   Working working_;
 };
 

@@ -7,6 +7,7 @@
 #include "core/numbers/CheckedMath.h"
 #include "core/numbers/ExactMath.h"
 #include "core/numbers/Format.h"
+#include "geometry/ExactGeometry.h"
 #include "geometry/working/ExactText.h"
 #include "geometry/working/Notation.h"
 
@@ -28,7 +29,8 @@ string DistanceName(const Pair& pair) { return "d(" + Name(pair.from) + ", " + N
 
 // One side of the triangle as the working writes it.
 struct Side {
-  Rational square;
+  exact::Integer squareInUnits;  // its square in units of 10^(2·unit): compared, tested for 0
+  Rational square;               // the same as a fraction; only in textbook notation
   std::optional<Rational> root;  // its exact length, when that is a fraction
   double value = 0;              // the length its label shows, as a double
   string shown;                  // and as the label's text
@@ -39,9 +41,17 @@ class PointsWriter {
  public:
   PointsWriter(const CommandInput& input, std::string_view mark)
       : input_(input),
-        xs_{Exact(input, 0).x.ToRational(), Exact(input, 1).x.ToRational(), Exact(input, 2).x.ToRational()},
-        ys_{Exact(input, 0).y.ToRational(), Exact(input, 1).y.ToRational(), Exact(input, 2).y.ToRational()},
-        notation_(AllShort(xs_, ys_), string(mark)) {}
+        scale_({&input.exact1.x, &input.exact1.y, &input.exact2.x, &input.exact2.y, &input.exact3.x,
+                &input.exact3.y}),
+        notation_(AllShort(input), string(mark)) {
+    // Fractions only for the textbook notation: with long decimals their
+    // reductions would cost seconds; decimals come from the integers.
+    if (!notation_.Exact()) return;
+    for (std::size_t i = 0; i < 3; ++i) {
+      xs_[i] = Exact(input, static_cast<int>(i)).x.ToRational();
+      ys_[i] = Exact(input, static_cast<int>(i)).y.ToRational();
+    }
+  }
 
   Working Write() {
     if (input_.fullScale < 0) {
@@ -50,24 +60,29 @@ class PointsWriter {
     std::array<Side, 3> sides;
     for (std::size_t k = 0; k < kPairs.size(); ++k) sides[k] = DistanceStep(kPairs[k]);
     working_.items.emplace_back(Heading{"Area con la formula di Erone"});
-    const Rational area = abs(Cross()) / 2;
-    areaShown_ = ShownNumber(exact::ToDouble(area), kAreaPattern, notation_.Mark());
+    // Twice the signed area in units of 10^(2·unit), as ExactArea forms it.
+    const exact::Integer cross = (SX(1) - SX(0)) * (SY(2) - SY(0)) - (SY(1) - SY(0)) * (SX(2) - SX(0));
+    areaHasTwoDecimals_ = HasTwoDecimalsAtMost(abs(cross), 2, 2 * scale_.unit);
+    areaShown_ = ShownNumber(ExactArea(input_.exact1, input_.exact2, input_.exact3), kAreaPattern, notation_.Mark());
     const std::optional<Rational> s = SemiperimeterStep(sides);
-    HeronStep(sides, s, area);
-    if (Cross() == 0) ExplainFlat(sides);
+    HeronStep(sides, s);
+    if (cross == 0) ExplainFlat(sides);
     working_.items.emplace_back(Heading{"Verifica: l'area dalle coordinate"});
-    CoordinatesStep(area);
+    CoordinatesStep();
     return std::move(working_);
   }
 
  private:
   static const ExactPoint& Exact(const CommandInput& input, int i) { return input.ExactAt(i); }
-  static bool AllShort(const std::array<Rational, 3>& xs, const std::array<Rational, 3>& ys) {
-    for (std::size_t i = 0; i < 3; ++i) {
-      if (!IsShortDecimal(xs[i]) || !IsShortDecimal(ys[i])) return false;
+  static bool AllShort(const CommandInput& input) {
+    for (int i = 0; i < 3; ++i) {
+      if (!IsShortDecimal(Exact(input, i).x) || !IsShortDecimal(Exact(input, i).y)) return false;
     }
     return true;
   }
+  // The coordinates as integers in units of 10^scale_.unit.
+  const exact::Integer& SX(int i) const { return scale_.values[static_cast<std::size_t>(2 * i)]; }
+  const exact::Integer& SY(int i) const { return scale_.values[static_cast<std::size_t>(2 * i + 1)]; }
 
   const Rational& X(int i) const { return xs_[static_cast<std::size_t>(i)]; }
   const Rational& Y(int i) const { return ys_[static_cast<std::size_t>(i)]; }
@@ -92,11 +107,11 @@ class PointsWriter {
   Side DistanceStep(const Pair& pair) {
     const int i = pair.from;
     const int j = pair.to;
-    const Rational dx = X(j) - X(i);
-    const Rational dy = Y(j) - Y(i);
     Side side;
-    side.square = dx * dx + dy * dy;
-    side.value = exact::SqrtToDouble(side.square);
+    const exact::Integer dxInUnits = SX(j) - SX(i);
+    const exact::Integer dyInUnits = SY(j) - SY(i);
+    side.squareInUnits = dxInUnits * dxInUnits + dyInUnits * dyInUnits;
+    side.value = ExactDistance(input_.ExactAt(i), input_.ExactAt(j));
     side.shown = ShownNumber(side.value, kDistancePattern, notation_.Mark());
 
     Step step{.quantity = DistanceName(pair),
@@ -106,6 +121,9 @@ class PointsWriter {
                               " − " + In('y', i, true) + ")²)"};
     bool exact = false;
     if (notation_.Exact()) {
+      const Rational dx = X(j) - X(i);
+      const Rational dy = Y(j) - Y(i);
+      side.square = dx * dx + dy * dy;
       step.exact.push_back("√(" + Exact(dx * dx) + " + " + Exact(dy * dy) + ")");
       step.exact.push_back(RootOf(Exact(side.square)));
       side.exactForm = step.exact.back();
@@ -119,7 +137,7 @@ class PointsWriter {
     step.connector = Joint(exact);
     step.shown = side.shown;
     working_.items.emplace_back(std::move(step));
-    if (side.square == 0) Say(Name(i) + " e " + Name(j) + " coincidono: la loro distanza è 0.");
+    if (side.squareInUnits == 0) Say(Name(i) + " e " + Name(j) + " coincidono: la loro distanza è 0.");
     return side;
   }
 
@@ -148,7 +166,7 @@ class PointsWriter {
 
   // Heron's product equals the square of the area exactly; with fractional
   // sides it is written out, else with the rounded numbers.
-  void HeronStep(const std::array<Side, 3>& sides, const std::optional<Rational>& s, const Rational& area) {
+  void HeronStep(const std::array<Side, 3>& sides, const std::optional<Rational>& s) {
     Step step{.quantity = "A",
               .formula = "√(s·(s − " + DistanceName(kPairs[0]) + ")·(s − " + DistanceName(kPairs[1]) + ")·(s − " +
                          DistanceName(kPairs[2]) + "))"};
@@ -157,6 +175,7 @@ class PointsWriter {
       const Rational a = *sides[0].root;
       const Rational b = *sides[1].root;
       const Rational c = *sides[2].root;
+      const Rational area = abs(Cross()) / 2;
       step.substitution = "√(" + Factor(*s) + "·(" + Exact(*s) + " − " + Factor(a) + ")·(" + Exact(*s) + " − " +
                           Factor(b) + ")·(" + Exact(*s) + " − " + Factor(c) + "))";
       step.exact.push_back("√(" + Factor(*s) + "·" + Factor(*s - a) + "·" + Factor(*s - b) + "·" + Factor(*s - c) +
@@ -177,16 +196,17 @@ class PointsWriter {
 
   // Why a flat triangle has area 0: Heron's product has a factor 0.
   void ExplainFlat(const std::array<Side, 3>& sides) {
-    if (sides[0].square == 0 && sides[1].square == 0) {
+    if (sides[0].squareInUnits == 0 && sides[1].squareInUnits == 0) {
       Say("I tre punti coincidono: le distanze e l'area sono 0.");
       return;
     }
     std::size_t longest = 0;
     for (std::size_t k = 1; k < sides.size(); ++k) {
-      if (sides[k].square > sides[longest].square) longest = k;
+      if (sides[k].squareInUnits > sides[longest].squareInUnits) longest = k;
     }
     const string name = DistanceName(kPairs[longest]);
-    const bool coincident = sides[0].square == 0 || sides[1].square == 0 || sides[2].square == 0;
+    const bool coincident =
+        sides[0].squareInUnits == 0 || sides[1].squareInUnits == 0 || sides[2].squareInUnits == 0;
     Say(string(coincident ? "Due punti coincidono, quindi i tre punti stanno su una stessa retta"
                           : "I tre punti sono allineati: stanno su una stessa retta") +
         " e non formano un vero triangolo. Il lato più lungo, " + name +
@@ -194,7 +214,7 @@ class PointsWriter {
         ") vale 0 e l'area è 0.");
   }
 
-  void CoordinatesStep(const Rational& area) {
+  void CoordinatesStep() {
     Step step{.quantity = "A",
               .formula = "½·|x1·(y2 − y3) + x2·(y3 − y1) + x3·(y1 − y2)|",
               .substitution = "½·|" + In('x', 0, false) + "·(" + In('y', 1, false) + " − " + In('y', 2, true) +
@@ -209,18 +229,20 @@ class PointsWriter {
       }
       step.exact.push_back("½·|" + terms + "|");
       step.exact.push_back("½·" + Factor(abs(Cross())));
-      if (!HasTwoDecimalsAtMost(area)) step.exact.push_back(Exact(area));
+      if (!areaHasTwoDecimals_) step.exact.push_back(Exact(abs(Cross()) / 2));
     }
-    step.connector = Joint(HasTwoDecimalsAtMost(area));
+    step.connector = Joint(areaHasTwoDecimals_);
     step.shown = areaShown_;
     working_.items.emplace_back(std::move(step));
   }
 
   const CommandInput& input_;
-  std::array<Rational, 3> xs_;  // the coordinates exactly as typed
-  std::array<Rational, 3> ys_;
+  OnOneScale<6> scale_;  // x1, y1, x2, y2, x3, y3 as integers of one unit
   Notation notation_;
+  std::array<Rational, 3> xs_{};  // the coordinates exactly as typed, in textbook notation
+  std::array<Rational, 3> ys_{};
   Working working_{{Heading{string(kPointsHeading)}}};
+  bool areaHasTwoDecimals_ = false;
   string areaShown_;
   string sShown_;
 };
