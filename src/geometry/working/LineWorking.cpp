@@ -7,16 +7,13 @@
 #include "geometry/sweep/LineSweep.h"
 #include "geometry/CoefficientText.h"
 #include "geometry/working/ExactText.h"
-#include "geometry/working/Notation.h"
+#include "geometry/working/WorkingWriter.h"
 
 namespace pr::working {
 namespace {
 
 using std::string;
 
-string Name(int point) { return "P" + std::to_string(point + 1); }
-string Coordinate(char axis, int point) { return axis + std::to_string(point + 1); }
-string Joint(bool exact) { return exact ? " = " : " ≈ "; }
 
 // The working's view of a slope or intercept label text: "+ 2,00" is 2,00,
 // "- 0,50" is −0,50, "0" stays.
@@ -33,21 +30,14 @@ struct Coefficient {
   Rational exact{};
 };
 
-class LineWriter {
+class LineWriter : WorkingWriter {
  public:
   LineWriter(const LineCommandSpec& spec, const CommandInput& input, std::string_view mark)
-      : spec_(spec),
-        input_(input),
+      : WorkingWriter(input, IsShort(input.ExactAt(spec.first)) && IsShort(input.ExactAt(spec.second)), mark),
+        spec_(spec),
         a_(spec.first),
         b_(spec.second),
-        line_(input.ExactAt(a_), input.ExactAt(b_)),
-        notation_(IsShort(input.ExactAt(a_)) && IsShort(input.ExactAt(b_)), string(mark)) {
-    if (!notation_.Exact()) return;
-    for (std::size_t i = 0; i < 3; ++i) {
-      xs_[i] = input.ExactAt(static_cast<int>(i)).x.ToRational();
-      ys_[i] = input.ExactAt(static_cast<int>(i)).y.ToRational();
-    }
-  }
+        line_(input.ExactAt(a_), input.ExactAt(b_)) {}
 
   Working Write() {
     working_.items.emplace_back(Heading{LineHeading(spec_)});
@@ -64,15 +54,6 @@ class LineWriter {
 
  private:
   static bool IsShort(const ExactPoint& p) { return IsShortDecimal(p.x) && IsShortDecimal(p.y); }
-  const Rational& X(int i) const { return xs_[static_cast<std::size_t>(i)]; }
-  const Rational& Y(int i) const { return ys_[static_cast<std::size_t>(i)]; }
-  string In(char axis, int i, bool operand) const {
-    const Rational& v = axis == 'x' ? X(i) : Y(i);
-    const double read = axis == 'x' ? input_.PointAt(i).x : input_.PointAt(i).y;
-    return operand ? notation_.Operand(v, read) : notation_.Input(v, read);
-  }
-  string Exact(const Rational& v) const { return ExactNumber(v, notation_.Mark()); }
-  void Say(string text) { working_.items.emplace_back(Sentence{std::move(text)}); }
 
   // The equation label without its heading, "Y = + 2,00 X + 1,00".
   string LabelEquation(const MaybeNumber& m, const MaybeNumber& q) const {
@@ -87,15 +68,15 @@ class LineWriter {
   void NoEquation() {
     const string keeps = "Per questo il comando non traccia la retta e l'etichetta mantiene il testo che aveva.";
     if (line_.IsHorizontal()) {
-      Say(Name(a_) + " e " + Name(b_) + " coincidono: per un solo punto passano infinite rette, quindi la retta "
+      Say(PointName(a_) + " e " + PointName(b_) + " coincidono: per un solo punto passano infinite rette, quindi la retta "
           "non è determinata. " + keeps);
       return;
     }
     const string c = In('x', a_, false);
-    Say(Coordinate('x', a_) + " = " + Coordinate('x', b_) + " = " + c + ": la retta per " + Name(a_) + " e " +
-        Name(b_) + " è verticale, x = " + c + ". Non ha un'equazione della forma y = m·x + q, perché in m = (" +
-        Coordinate('y', b_) + " − " + Coordinate('y', a_) + ")/(" + Coordinate('x', b_) + " − " +
-        Coordinate('x', a_) + ") il denominatore è 0. " + keeps);
+    Say(CoordinateName('x', a_) + " = " + CoordinateName('x', b_) + " = " + c + ": la retta per " + PointName(a_) + " e " +
+        PointName(b_) + " è verticale, x = " + c + ". Non ha un'equazione della forma y = m·x + q, perché in m = (" +
+        CoordinateName('y', b_) + " − " + CoordinateName('y', a_) + ")/(" + CoordinateName('x', b_) + " − " +
+        CoordinateName('x', a_) + ") il denominatore è 0. " + keeps);
   }
 
   // "2x + 1", "−(1/2)x + 3", "x", "4"
@@ -133,8 +114,8 @@ class LineWriter {
     }
 
     Step slope{.quantity = "m",
-               .formula = "(" + Coordinate('y', b_) + " − " + Coordinate('y', a_) + ")/(" + Coordinate('x', b_) +
-                          " − " + Coordinate('x', a_) + ")",
+               .formula = "(" + CoordinateName('y', b_) + " − " + CoordinateName('y', a_) + ")/(" + CoordinateName('x', b_) +
+                          " − " + CoordinateName('x', a_) + ")",
                .substitution = "(" + In('y', b_, false) + " − " + In('y', a_, true) + ")/(" + In('x', b_, false) +
                                " − " + In('x', a_, true) + ")"};
     const bool slopeIsShort = HasTwoDecimalsAtMost(line_.Rise(), line_.Run(), 0);
@@ -147,7 +128,7 @@ class LineWriter {
     working_.items.emplace_back(std::move(slope));
 
     Step intercept{.quantity = "q",
-                   .formula = Coordinate('y', a_) + " − m·" + Coordinate('x', a_),
+                   .formula = CoordinateName('y', a_) + " − m·" + CoordinateName('x', a_),
                    .substitution = In('y', a_, false) + " − " + Bracketed(Written(m)) + "·" + In('x', a_, true),
                    .substitutionRounded = !notation_.Exact()};
     const bool interceptIsShort = HasTwoDecimalsAtMost(line_.Crossing(), line_.Run(), line_.Unit());
@@ -190,20 +171,15 @@ class LineWriter {
   }
 
   const LineCommandSpec& spec_;
-  const CommandInput& input_;
   int a_;
   int b_;
   ExactLine line_;  // the line through P(a_) and P(b_), as the label computes it
-  Notation notation_;
-  std::array<Rational, 3> xs_{};  // the coordinates exactly as typed, in textbook notation
-  std::array<Rational, 3> ys_{};
-  Working working_;
 };
 
 }  // namespace
 
 std::string LineHeading(const LineCommandSpec& spec) {
-  return "Retta per " + Name(spec.first) + "-" + Name(spec.second) + (spec.perpendicular ? " e perpendicolare" : "");
+  return "Retta per " + PointName(spec.first) + "-" + PointName(spec.second) + (spec.perpendicular ? " e perpendicolare" : "");
 }
 
 Working LineWorking(const LineCommandSpec& spec, const CommandInput& input, std::string_view mark) {

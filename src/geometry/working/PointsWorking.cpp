@@ -9,7 +9,7 @@
 #include "core/numbers/Format.h"
 #include "geometry/ExactGeometry.h"
 #include "geometry/working/ExactText.h"
-#include "geometry/working/Notation.h"
+#include "geometry/working/WorkingWriter.h"
 
 namespace pr::working {
 namespace {
@@ -23,9 +23,7 @@ struct Pair {
 // In the order of the labels P1-P2, P1-P3, P2-P3.
 constexpr std::array<Pair, 3> kPairs = {{{0, 1}, {0, 2}, {1, 2}}};
 
-string Name(int point) { return "P" + std::to_string(point + 1); }
-string Coordinate(char axis, int point) { return axis + std::to_string(point + 1); }
-string DistanceName(const Pair& pair) { return "d(" + Name(pair.from) + ", " + Name(pair.to) + ")"; }
+string DistanceName(const Pair& pair) { return "d(" + PointName(pair.from) + ", " + PointName(pair.to) + ")"; }
 
 // One side of the triangle as the working writes it.
 struct Side {
@@ -37,21 +35,12 @@ struct Side {
   string exactForm;              // "√5", "2√2", "3"; "" in decimals
 };
 
-class PointsWriter {
+class PointsWriter : WorkingWriter {
  public:
   PointsWriter(const CommandInput& input, std::string_view mark)
-      : input_(input),
+      : WorkingWriter(input, AllShort(input), mark, Working{{Heading{string(kPointsHeading)}}}),
         scale_({&input.exact1.x, &input.exact1.y, &input.exact2.x, &input.exact2.y, &input.exact3.x,
-                &input.exact3.y}),
-        notation_(AllShort(input), string(mark)) {
-    // Fractions only for the textbook notation: with long decimals their
-    // reductions would cost seconds; decimals come from the integers.
-    if (!notation_.Exact()) return;
-    for (std::size_t i = 0; i < 3; ++i) {
-      xs_[i] = Exact(input, static_cast<int>(i)).x.ToRational();
-      ys_[i] = Exact(input, static_cast<int>(i)).y.ToRational();
-    }
-  }
+                &input.exact3.y}) {}
 
   Working Write() {
     if (input_.fullScale < 0) {
@@ -73,10 +62,9 @@ class PointsWriter {
   }
 
  private:
-  static const ExactPoint& Exact(const CommandInput& input, int i) { return input.ExactAt(i); }
   static bool AllShort(const CommandInput& input) {
     for (int i = 0; i < 3; ++i) {
-      if (!IsShortDecimal(Exact(input, i).x) || !IsShortDecimal(Exact(input, i).y)) return false;
+      if (!IsShortDecimal(input.ExactAt(i).x) || !IsShortDecimal(input.ExactAt(i).y)) return false;
     }
     return true;
   }
@@ -84,18 +72,8 @@ class PointsWriter {
   const exact::Integer& SX(int i) const { return scale_.values[static_cast<std::size_t>(2 * i)]; }
   const exact::Integer& SY(int i) const { return scale_.values[static_cast<std::size_t>(2 * i + 1)]; }
 
-  const Rational& X(int i) const { return xs_[static_cast<std::size_t>(i)]; }
-  const Rational& Y(int i) const { return ys_[static_cast<std::size_t>(i)]; }
-  string In(char axis, int i, bool operand) const {
-    const Rational& v = axis == 'x' ? X(i) : Y(i);
-    const double read = axis == 'x' ? input_.PointAt(i).x : input_.PointAt(i).y;
-    return operand ? notation_.Operand(v, read) : notation_.Input(v, read);
-  }
-  string Exact(const Rational& v) const { return ExactNumber(v, notation_.Mark()); }
   string Factor(const Rational& v) const { return notation_.Factor(v); }
-  void Say(string text) { working_.items.emplace_back(Sentence{std::move(text)}); }
 
-  static string Joint(bool exact) { return exact ? " = " : " ≈ "; }
   static string RootOf(const string& radicand) {
     return string(kRoot) + (radicand.find_first_of("/ ") != string::npos ? "(" + radicand + ")" : radicand);
   }
@@ -115,8 +93,8 @@ class PointsWriter {
     side.shown = ShownNumber(side.value, kDistancePattern, notation_.Mark());
 
     Step step{.quantity = DistanceName(pair),
-              .formula = "√((" + Coordinate('x', j) + " − " + Coordinate('x', i) + ")² + (" + Coordinate('y', j) +
-                         " − " + Coordinate('y', i) + ")²)",
+              .formula = "√((" + CoordinateName('x', j) + " − " + CoordinateName('x', i) + ")² + (" + CoordinateName('y', j) +
+                         " − " + CoordinateName('y', i) + ")²)",
               .substitution = "√((" + In('x', j, false) + " − " + In('x', i, true) + ")² + (" + In('y', j, false) +
                               " − " + In('y', i, true) + ")²)"};
     bool exact = false;
@@ -137,7 +115,7 @@ class PointsWriter {
     step.connector = Joint(exact);
     step.shown = side.shown;
     working_.items.emplace_back(std::move(step));
-    if (side.squareInUnits == 0) Say(Name(i) + " e " + Name(j) + " coincidono: la loro distanza è 0.");
+    if (side.squareInUnits == 0) Say(PointName(i) + " e " + PointName(j) + " coincidono: la loro distanza è 0.");
     return side;
   }
 
@@ -236,12 +214,7 @@ class PointsWriter {
     working_.items.emplace_back(std::move(step));
   }
 
-  const CommandInput& input_;
   OnOneScale<6> scale_;  // x1, y1, x2, y2, x3, y3 as integers of one unit
-  Notation notation_;
-  std::array<Rational, 3> xs_{};  // the coordinates exactly as typed, in textbook notation
-  std::array<Rational, 3> ys_{};
-  Working working_{{Heading{string(kPointsHeading)}}};
   bool areaHasTwoDecimals_ = false;
   string areaShown_;
   string sShown_;
