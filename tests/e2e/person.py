@@ -7,6 +7,7 @@ is used to read, never to act.
 """
 
 import os
+import unittest
 import sys
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "harness"))
 from realwindow import HarnessError, Session  # noqa: E402
@@ -138,3 +139,24 @@ def dismiss_message_box(session):
         raise HarnessError(f"expected one message box, found windows {boxes}")
     session.focus(boxes[0])
     session.key("Return")
+
+
+class AtTheWindow(unittest.TestCase):
+    """A suite of one person at one window: opened once for the class, its
+    first screenshot kept as `start`, commands typed and pressed as a person
+    does."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.session = open_window(LOCALE).__enter__()
+        cls.start = cls.session.stable_screenshot()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.session.close()
+
+    def run_command(self, command, full_scale, p1, p2, p3, expected):
+        enter(self.session, full_scale, p1, p2, p3)
+        labels, shot = press_and_read(self.session, command, expected)
+        self.assertEqual(labels, expected)
+        return shot

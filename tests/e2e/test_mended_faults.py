@@ -10,25 +10,10 @@ import person
 from figure_checks import problems_with
 from pixels import BLACK, RED, Figure
 
-LOCALE = person.LOCALE
 shown = person.shown
 
 
-class MendedFaults(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.session = person.open_window(LOCALE).__enter__()
-        cls.start = cls.session.stable_screenshot()
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.session.close()
-
-    def run_command(self, command, full_scale, p1, p2, p3, expected):
-        person.enter(self.session, full_scale, p1, p2, p3)
-        labels, shot = person.press_and_read(self.session, command, expected)
-        self.assertEqual(labels, expected)
-        return shot
+class MendedFaults(person.AtTheWindow):
 
     def test_level_p1_p2_line_has_the_y_axis_as_perpendicular(self):
         shot = self.run_command("Command2", "10", ("1", "1"), ("3", "1"), ("-4", "-6"), {

@@ -11,26 +11,14 @@ import person
 from figure_checks import problems_with
 from pixels import BACKGROUND_GRID, BLACK, RED, WHITE, YELLOW, Figure, to_pixel
 
-LOCALE = person.LOCALE
 shown = person.shown
 
 
-class WorkedExamples(unittest.TestCase):
+class WorkedExamples(person.AtTheWindow):
     @classmethod
     def setUpClass(cls):
-        cls.session = person.open_window(LOCALE).__enter__()
-        cls.start = cls.session.stable_screenshot()
+        super().setUpClass()
         cls.results_at_start = {label: person.result(cls.session, label) for label in person.RESULTS}
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.session.close()
-
-    def run_command(self, command, full_scale, p1, p2, p3, expected):
-        person.enter(self.session, full_scale, p1, p2, p3)
-        labels, shot = person.press_and_read(self.session, command, expected)
-        self.assertEqual(labels, expected)
-        return shot
 
     def assert_figure(self, figure, shot):
         self.assertEqual(problems_with(figure, self.start, shot), [])

@@ -73,8 +73,7 @@ TEST(ExactResults, ShowTheExactValueRoundedOnce) {
   for (const Shown& c : cases) {
     SCOPED_TRACE(c.name);
     CommandHarness h;
-    const auto& b = c.boxes;
-    h.form.Type(b[0], b[1], b[2], b[3], b[4], b[5], b[6]);
+    h.form.TypeAll(c.boxes);
     EXPECT_NO_THROW(c.command(h.form));
     EXPECT_EQ(h.form.Caption(c.label), c.text);
   }
@@ -104,8 +103,7 @@ TEST(ExactResults, OverflowOnlyWhereAResultDoesNotFit) {
   for (const Failing& c : cases) {
     SCOPED_TRACE(c.name);
     CommandHarness h;
-    const auto& b = c.boxes;
-    h.form.Type(b[0], b[1], b[2], b[3], b[4], b[5], b[6]);
+    h.form.TypeAll(c.boxes);
     bool overflowed = false;
     try {
       c.command(h.form);

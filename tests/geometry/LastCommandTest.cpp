@@ -29,7 +29,7 @@ struct Typed {
   std::vector<std::string> boxes;  // x1, y1, x2, y2, x3, y3, full scale
 };
 
-void Type(FakeForm& form, const std::vector<std::string>& b) { form.Type(b[0], b[1], b[2], b[3], b[4], b[5], b[6]); }
+void Type(FakeForm& form, const std::vector<std::string>& b) { form.TypeAll(b); }
 
 // The window at 100 % and at 200 %: a redraw after the change of scale must
 // give exactly what the command draws when run at the new scale.

@@ -52,8 +52,7 @@ TEST(LineCommands, WorkedExamplesAtFullScale10) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.equation);
     CommandHarness h(c.mark);
-    const auto& b = c.boxes;
-    h.form.Type(b[0], b[1], b[2], b[3], b[4], b[5], b[6]);
+    h.form.TypeAll(c.boxes);
     c.command.click(h.form);
     EXPECT_EQ(h.form.Caption(c.command.equationLabel), c.equation);
     EXPECT_EQ(h.form.CaptionWrites().back().first, c.command.equationLabel);
@@ -130,8 +129,7 @@ TEST(LineCommands, VerticalPairAndZeroFullScaleKeepTheEquationLabel) {
     SCOPED_TRACE(c.command.name);
     CommandHarness h;
     for (const char* label : kEquationLabels) h.form.SetCaption(label, "old");
-    const auto& b = c.boxes;
-    h.form.Type(b[0], b[1], b[2], b[3], b[4], b[5], b[6]);
+    h.form.TypeAll(c.boxes);
     EXPECT_NO_THROW(c.command.click(h.form));
     for (const char* label : kEquationLabels) {
       const bool own = std::string(label) == c.command.equationLabel;

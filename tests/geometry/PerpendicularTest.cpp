@@ -66,8 +66,7 @@ TEST(Perpendicular, ThroughTheInterceptRedAfterBlackInEachStep) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.equation);
     CommandHarness h;
-    const auto& b = c.boxes;
-    h.form.Type(b[0], b[1], b[2], b[3], b[4], b[5], b[6]);
+    h.form.TypeAll(c.boxes);
     Command2_Click(h.form);
 
     const Dots dots = SplitCommand2Sweep(h);
@@ -96,8 +95,7 @@ TEST(Perpendicular, OfAHorizontalLineIsTheYAxis) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.equation);
     CommandHarness h;
-    const auto& b = c.boxes;
-    h.form.Type(b[0], b[1], b[2], b[3], b[4], b[5], b[6]);
+    h.form.TypeAll(c.boxes);
     EXPECT_NO_THROW(Command2_Click(h.form));
 
     const Dots dots = SplitCommand2Sweep(h);
@@ -140,8 +138,7 @@ TEST(Perpendicular, OverflowingArithmeticRaisesAtItsStep) {
     SCOPED_TRACE(c.name);
     CommandHarness h;
     h.form.SetCaption("Label19", "old");
-    const auto& b = c.boxes;
-    h.form.Type(b[0], b[1], b[2], b[3], b[4], b[5], b[6]);
+    h.form.TypeAll(c.boxes);
 
     EXPECT_EQ(ErrorOf(Command2_Click, h.form), ErrorCode::Overflow);
     EXPECT_EQ(h.CallsOf(Op::Circle).size(), 90u);

@@ -51,8 +51,7 @@ TEST(Command1, WritesDistancesAndAreaAsEachIsKnown) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     CommandHarness h;
-    const auto& b = c.boxes;
-    h.form.Type(b[0], b[1], b[2], b[3], b[4], b[5], b[6]);
+    h.form.TypeAll(c.boxes);
     Command1_Click(h.form);
     ExpectResults(h.form, c.shown);
   }

@@ -29,7 +29,7 @@ class KeptReport final : public ErrorReporter {
 // working's lines.
 std::vector<std::string> WorkingLines(const std::string& button, const std::vector<std::string>& b) {
   CommandHarness h(",");
-  h.form.Type(b[0], b[1], b[2], b[3], b[4], b[5], b[6]);
+  h.form.TypeAll(b);
   KeptReport reporter;
   for (const ClickHandler& click : kClickHandlers) {
     if (click.button == button) Dispatch([&] { click.handler(h.form); }, reporter);

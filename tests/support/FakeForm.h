@@ -29,6 +29,11 @@ class FakeForm final : public Form {
       SetText(layout::kInputBoxes[i].name, layout::kInputBoxes[i].index, std::move(seven[i]));
     }
   }
+  // The same from a table row's seven texts, in that order.
+  template <typename Seven>
+  void TypeAll(const Seven& b) {
+    Type(b[0], b[1], b[2], b[3], b[4], b[5], b[6]);
+  }
   void SetText(std::string_view name, int index, std::string text) {
     boxes_[{std::string(name), index}] = std::move(text);
   }
