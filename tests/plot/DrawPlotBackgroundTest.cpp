@@ -133,14 +133,5 @@ TEST(DrawPlotBackground, AtDevicePixelRatioTwoDrawsAtDeviceResolution) {
   EXPECT_EQ(raster.PixelAt(852, 0), kPaper);
 }
 
-TEST(DrawPlotBackground, DrawsOnlyInsideTheClip) {
-  RasterSurface raster(500, 500, 15.0, kPaper);
-  raster.SetClip({{100, 100, 50, 50}});
-  DrawPlotBackground(raster);
-  const auto drawn = test::DrawnCells(raster);
-  ASSERT_FALSE(drawn.empty());
-  for (const auto& [x, y] : drawn) EXPECT_TRUE(x >= 100 && x < 150 && y >= 100 && y < 150) << x << "," << y;
-}
-
 }  // namespace
 }  // namespace pr

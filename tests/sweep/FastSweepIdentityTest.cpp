@@ -149,18 +149,5 @@ TEST(FastSweepIdentity, NegativeFullScaleDrawsNothing) {
   ExpectFastSweepLikePlain(kRaster96Dpi, -10, LineAndPerpendicular(2, 1));
 }
 
-TEST(FastSweepIdentity, DrawsOnlyInsideTheClip) {
-  const auto clipped = [](double fs, bool fast) {
-    return test::RunOnBackground(kRaster96Dpi, [&](RasterSurface& r) {
-      r.SetClip({{100, 100, 120, 200}});
-      const std::vector<TracedLine> lines = LineAndPerpendicular(1, 0);
-      fast ? FastSweep(r, fs, lines) : PlainSweep(r, fs, lines);
-    });
-  };
-  int differing = -1;
-  const std::string where = test::PixelDifferences(clipped(50, false).raster, clipped(50, true).raster, &differing);
-  EXPECT_EQ(differing, 0) << where;
-}
-
 }  // namespace
 }  // namespace pr

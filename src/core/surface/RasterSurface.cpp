@@ -87,28 +87,6 @@ void RasterSurface::Circle(double x, double y, double radius, Colour colour) {
                   [this, rgb](int px, int py) { Plot(px, py, rgb); });
 }
 
-std::vector<PixelRect> RasterSurface::Resize(int width, int height) {
-  width = NotNegative(width);
-  height = NotNegative(height);
-  std::vector<std::uint32_t> resized(AreaOf(width, height), ToRgb32(background_));
-  const int keptWidth = std::min(width, width_);
-  const int keptHeight = std::min(height, height_);
-  for (int y = 0; y < keptHeight; ++y) {
-    const auto source = pixels_.begin() + static_cast<std::ptrdiff_t>(Index(0, y));
-    std::copy(source, source + keptWidth,
-              resized.begin() + static_cast<std::ptrdiff_t>(AreaOf(width, y)));
-  }
-
-  std::vector<PixelRect> filled;
-  if (width > width_) filled.push_back({width_, 0, width - width_, height});
-  if (height > height_ && keptWidth > 0) filled.push_back({0, height_, keptWidth, height - height_});
-
-  width_ = width;
-  height_ = height;
-  pixels_ = std::move(resized);
-  return filled;
-}
-
 void RasterSurface::Rescale(int width, int height, double twipsPerPixel, int dotSize) {
   twipsPerPixel_ = CheckedTwipsPerPixel(twipsPerPixel);
   dotSize_ = CheckedDotSize(dotSize);
@@ -141,13 +119,9 @@ void RasterSurface::PlotSquare(int x, int y, std::uint32_t rgb) {
   const int bottom = std::min(firstRow + dotSize_, height_);
   for (int row = top; row < bottom; ++row) {
     for (int column = left; column < right; ++column) {
-      if (!Clipped(column, row)) pixels_[Index(column, row)] = rgb;
+      pixels_[Index(column, row)] = rgb;
     }
   }
-}
-
-bool RasterSurface::OutsideClip(int x, int y) const {
-  return std::none_of(clip_.begin(), clip_.end(), [x, y](const PixelRect& r) { return r.Contains(x, y); });
 }
 
 }  // namespace pr

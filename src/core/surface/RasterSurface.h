@@ -38,8 +38,7 @@ class RasterSurface final : public Surface {
  public:
   RasterSurface(int width, int height, double twipsPerPixel, Colour background, int dotSize = 1);
 
-  // Surface. Cls fills the whole raster even while a clip is set: it wipes
-  // every figure, not only the part a repaint is redrawing.
+  // Surface.
   void Cls() override;
   void PSet(double x, double y, Colour colour) override;
   void Line(double x1, double y1, double x2, double y2, Colour colour) override;
@@ -52,10 +51,6 @@ class RasterSurface final : public Surface {
   Colour Background() const { return background_; }
   int DotSize() const { return dotSize_; }
 
-  // Grows or shrinks the raster, keeping the pixels it still covers; the new
-  // area is filled with the background colour. Returns the newly filled
-  // rectangles (none when the raster only shrank).
-  std::vector<PixelRect> Resize(int width, int height);
   // Changes the twips-per-pixel and the dot size (a new scale, screen or
   // device pixel ratio): the whole raster is filled with the background, as
   // after Cls.
@@ -64,15 +59,10 @@ class RasterSurface final : public Surface {
   // an uncovered part of the window before it raises Paint).
   void FillBackground(const PixelRect& rect);
 
-  // While a clip is set, drawing reaches only the pixels inside one of its
-  // rectangles: a Paint handler draws only where the platform filled.
-  void SetClip(std::vector<PixelRect> rects) { clip_ = std::move(rects); }
-  void ClearClip() { clip_.clear(); }
-
   // The colour of pixel (x, y), which must be on the raster.
   Colour PixelAt(int x, int y) const { return FromRgb32(pixels_[Index(x, y)]); }
   // Sets the dot of a pixel cell given in pixel coordinates; ignored when the
-  // cell is off the raster, and only its pixels inside the clip change.
+  // cell is off the raster.
   void SetPixel(int x, int y, Colour colour);
 
   const std::uint32_t* Data() const { return pixels_.data(); }
@@ -88,14 +78,11 @@ class RasterSurface final : public Surface {
   std::size_t Index(int x, int y) const {
     return static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x);
   }
-  bool Clipped(int x, int y) const { return !clip_.empty() && OutsideClip(x, y); }
-  bool OutsideClip(int x, int y) const;
-  // Sets the dot of a cell known to be on the raster, unless the clip
-  // excludes it.
+  // Sets the dot of a cell known to be on the raster.
   void Plot(int x, int y, std::uint32_t rgb) {
     if (dotSize_ > 1) {
       PlotSquare(x, y, rgb);
-    } else if (!Clipped(x, y)) {
+    } else {
       pixels_[Index(x, y)] = rgb;
     }
   }
@@ -107,7 +94,6 @@ class RasterSurface final : public Surface {
   Colour background_;
   int dotSize_;
   std::vector<std::uint32_t> pixels_;
-  std::vector<PixelRect> clip_;
 };
 
 // The dot-setting calls are inline: a background is 6594 of them and a line
