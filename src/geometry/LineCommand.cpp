@@ -27,10 +27,15 @@ const std::array<LineCommandSpec, 3> kLineCommands = {{
     {"Command4", 1, 2, {"Label19", "Label20"}, false, "Label21", " Retta su P2-P3      ", colours::kYellow, false, false},
 }};
 
-const LineCommandSpec& LineCommandOf(std::string_view button) {
+const LineCommandSpec* FindLineCommand(std::string_view button) {
   for (const LineCommandSpec& spec : kLineCommands) {
-    if (spec.button == button) return spec;
+    if (spec.button == button) return &spec;
   }
+  return nullptr;
+}
+
+const LineCommandSpec& LineCommandOf(std::string_view button) {
+  if (const LineCommandSpec* spec = FindLineCommand(button)) return *spec;
   throw std::out_of_range("no line command for " + std::string(button));
 }
 

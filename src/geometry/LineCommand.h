@@ -26,6 +26,8 @@ struct LineCommandSpec {
 
 extern const std::array<LineCommandSpec, 3> kLineCommands;  // Command2, Command3, Command4
 
+// The row of a line button, or null for any other button.
+const LineCommandSpec* FindLineCommand(std::string_view button);
 // The row of a line button; any other name is a programming error.
 const LineCommandSpec& LineCommandOf(std::string_view button);
 

@@ -12,13 +12,6 @@
 namespace pr::working {
 namespace {
 
-const LineCommandSpec* LineSpecOf(std::string_view button) {
-  for (const LineCommandSpec& spec : kLineCommands) {
-    if (spec.button == button) return &spec;
-  }
-  return nullptr;
-}
-
 std::string HeadingOf(const LineCommandSpec* line) {
   return line == nullptr ? std::string(kPointsHeading) : LineHeading(*line);
 }
@@ -37,7 +30,7 @@ std::string OneLineReport(std::string_view report) {
 }  // namespace
 
 Working WorkingOfClick(std::string_view button, const Form& form, std::string_view report) {
-  const LineCommandSpec* line = LineSpecOf(button);
+  const LineCommandSpec* line = FindLineCommand(button);
   if (!report.empty()) {
     return OneLine(line, OneLineReport(report) +
                              ": il comando si è fermato a quel passo. La figura mostra ciò che aveva disegnato "
