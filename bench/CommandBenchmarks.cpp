@@ -138,7 +138,8 @@ void RegisterAll() {
     const std::string name = "/fs:10/digits:" + std::to_string(digits);
     Register("Command1" + name, Command1_Click, LongPoints(digits), "10");
     Register("Command2" + name, Command2_Click, LongPoints(digits), "10");
-    const std::array<std::pair<const char*, Click>, 2> presses = {{{"Command1", Command1_Click}, {"Command2", Command2_Click}}};
+    const std::array<std::pair<const char*, Click>, 2> presses = {
+        {{"Command1", Command1_Click}, {"Command2", Command2_Click}}};
     for (const auto& [button, click] : presses) {
       benchmark::RegisterBenchmark(("Press/" + std::string(button) + name).c_str(), RunPress, click, button,
                                    LongPoints(digits), "10")

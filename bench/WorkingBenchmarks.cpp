@@ -40,8 +40,7 @@ const bool kRegistered = [] {
       {{"integers", kIntegers}, {"long-decimals", kLongDecimals}, {"huge", kHuge}}};
   for (const char* button : {"Command1", "Command2", "Command3"}) {
     for (const auto& [name, boxes] : inputs) {
-      benchmark::RegisterBenchmark((std::string("Working/") + button + "/" + name).c_str(), MakeWorking, button,
-                                   boxes)
+      benchmark::RegisterBenchmark((std::string("Working/") + button + "/" + name).c_str(), MakeWorking, button, boxes)
           ->Unit(benchmark::kMillisecond);
     }
   }

@@ -18,9 +18,9 @@
 
 #include "FuzzCheck.h"
 #include "core/surface/RasterSurface.h"
+#include "support/FakeForm.h"
 #include "support/Palette.h"
 #include "support/PropertyRun.h"
-#include "support/FakeForm.h"
 
 namespace {
 

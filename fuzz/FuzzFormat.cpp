@@ -81,7 +81,8 @@ void CheckCoefficient(double v) {
       continue;
     }
     Require(text.starts_with(v > 0 ? "+ " : "- "), "a coefficient starts with its sign and a blank");
-    Require(pr::test::IsTwoDecimals(std::string_view(text).substr(2), mark), "a coefficient's digits, mark, two decimals");
+    Require(pr::test::IsTwoDecimals(std::string_view(text).substr(2), mark),
+            "a coefficient's digits, mark, two decimals");
   }
   Require(pr::CoefficientText(pr::MaybeNumber(), ".").empty(), "an unset coefficient is empty");
 }

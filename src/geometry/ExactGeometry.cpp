@@ -49,8 +49,8 @@ double ExactDistance(const ExactPoint& a, const ExactPoint& b) {
 
 double ExactArea(const ExactPoint& a, const ExactPoint& b, const ExactPoint& c) {
   const OnOneScale<6> s({&a.x, &a.y, &b.x, &b.y, &c.x, &c.y});
-  const Integer cross =
-      (s.values[2] - s.values[0]) * (s.values[5] - s.values[1]) - (s.values[3] - s.values[1]) * (s.values[4] - s.values[0]);
+  const Integer cross = (s.values[2] - s.values[0]) * (s.values[5] - s.values[1]) -
+                        (s.values[3] - s.values[1]) * (s.values[4] - s.values[0]);
   return ScaledToDouble(abs(cross), 2 * s.unit, 2);
 }
 

@@ -36,11 +36,11 @@ class ExactLine {
  public:
   ExactLine(const ExactPoint& a, const ExactPoint& b);
 
-  bool IsVertical() const;    // xa = xb: no y = m·x + q
-  bool IsHorizontal() const;  // ya = yb: m = 0, no finite -1/m
-  double Slope() const;                  // (yb - ya) / (xb - xa); not vertical
-  double Intercept() const;              // ya - m·xa; not vertical
-  double PerpendicularSlope() const;     // -1/m; neither vertical nor horizontal
+  bool IsVertical() const;            // xa = xb: no y = m·x + q
+  bool IsHorizontal() const;          // ya = yb: m = 0, no finite -1/m
+  double Slope() const;               // (yb - ya) / (xb - xa); not vertical
+  double Intercept() const;           // ya - m·xa; not vertical
+  double PerpendicularSlope() const;  // -1/m; neither vertical nor horizontal
 
   // The integers below, for whoever writes these numbers out exactly.
   const exact::Integer& Run() const { return run_; }

@@ -10,8 +10,8 @@
 #include "geometry/CoefficientText.h"
 #include "geometry/CommandInput.h"
 #include "geometry/ExactGeometry.h"
-#include "geometry/sweep/LineSweep.h"
 #include "geometry/PointMarkers.h"
+#include "geometry/sweep/LineSweep.h"
 #include "geometry/sweep/TracedLine.h"
 #include "plot/DrawPlotBackground.h"
 
@@ -21,10 +21,20 @@ namespace pr {
 // fields. Command3's dots are white whatever the window's colour: they cover
 // grid, axes and markers where they cross them.
 const std::array<LineCommandSpec, 3> kLineCommands = {{
-    // button    A  B  cleared labels          after Cls equation   heading                   dots             perp.  q always
-    {"Command2", 0, 1, {"Label20", "Label21"}, true,  "Label19", " Retta su P1-P2      ", colours::kBlack,  true,  false},
-    {"Command3", 0, 2, {"Label19", "Label21"}, false, "Label20", " Retta su P1-P3      ", colours::kWhite,  false, true},
-    {"Command4", 1, 2, {"Label19", "Label20"}, false, "Label21", " Retta su P2-P3      ", colours::kYellow, false, false},
+    // button    A  B  cleared labels          after Cls equation   heading                   dots             perp.  q
+    // always
+    {"Command2", 0, 1, {"Label20", "Label21"}, true, "Label19", " Retta su P1-P2      ", colours::kBlack, true, false},
+    {"Command3", 0, 2, {"Label19", "Label21"}, false, "Label20", " Retta su P1-P3      ", colours::kWhite, false, true},
+    {"Command4",
+     1,
+     2,
+     {"Label19", "Label20"},
+     false,
+     "Label21",
+     " Retta su P2-P3      ",
+     colours::kYellow,
+     false,
+     false},
 }};
 
 const LineCommandSpec* FindLineCommand(std::string_view button) {

@@ -12,16 +12,16 @@ class Form;
 
 // What tells the three line buttons apart: one row each.
 struct LineCommandSpec {
-  std::string_view button;                      // "Command2"
-  int first;                                    // point A: 0 for P1, 1 for P2
-  int second;                                   // point B
+  std::string_view button;                        // "Command2"
+  int first;                                      // point A: 0 for P1, 1 for P2
+  int second;                                     // point B
   std::array<std::string_view, 2> clearedLabels;  // emptied at the start, in this order
-  bool clearLabelsAfterCls;                     // Command2 clears the surface first
-  std::string_view equationLabel;               // "Label19"
-  std::string_view heading;                     // " Retta su P1-P2      "
+  bool clearLabelsAfterCls;                       // Command2 clears the surface first
+  std::string_view equationLabel;                 // "Label19"
+  std::string_view heading;                       // " Retta su P1-P2      "
   Colour dotColour;
-  bool perpendicular;                           // Command2 also traces the perpendicular
-  bool interceptAlwaysShown;                    // Command3 writes "0" for a 0 or unset q
+  bool perpendicular;         // Command2 also traces the perpendicular
+  bool interceptAlwaysShown;  // Command3 writes "0" for a 0 or unset q
 };
 
 extern const std::array<LineCommandSpec, 3> kLineCommands;  // Command2, Command3, Command4

@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "plot/FigurePixels.h"
 #include "page/OpenForm.h"
 #include "page/PageFigure.h"
+#include "plot/FigurePixels.h"
 
 extern "C" {
 

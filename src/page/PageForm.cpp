@@ -37,9 +37,9 @@ int DevicePixels(int cssPixels, double devicePixelRatio) {
 PageForm::PageForm(double devicePixelRatio, std::string decimalMark)
     : ratio_(UsableRatio(devicePixelRatio)),
       decimalMark_(std::move(decimalMark)),
-      surface_(std::make_unique<RasterSurface>(DevicePixels(kPageWidthCss, ratio_),
-                                               DevicePixels(kPageHeightCss, ratio_), TwipsPerPixel(kStandardDpi, ratio_),
-                                               kPageBackground, DotSizeFor(ratio_))) {
+      surface_(
+          std::make_unique<RasterSurface>(DevicePixels(kPageWidthCss, ratio_), DevicePixels(kPageHeightCss, ratio_),
+                                          TwipsPerPixel(kStandardDpi, ratio_), kPageBackground, DotSizeFor(ratio_))) {
   for (const layout::ControlRow& row : layout::Controls()) values_.emplace_back(row.caption);
 }
 

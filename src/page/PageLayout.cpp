@@ -66,7 +66,8 @@ std::string Row(const layout::ControlRow& row) {
   json += ",\"fontPoints\":" + Number(row.fontPoints);
   json += ",\"fontPixels\":" + std::to_string(FontPixels(row.fontPoints));
   json += ",\"autoSize\":" + std::string(row.autoSize ? "true" : "false");
-  json += ",\"emptyWidth\":" + std::to_string(std::lround(layout::kEmptyLabelWidthEm * row.fontPoints * kCssPixelsPerPoint));
+  json += ",\"emptyWidth\":" +
+          std::to_string(std::lround(layout::kEmptyLabelWidthEm * row.fontPoints * kCssPixelsPerPoint));
   json += ",\"tabIndex\":" + std::to_string(row.tabIndex);
   json += ",\"spoken\":" + JsonText(row.spoken) + "}";
   return json;

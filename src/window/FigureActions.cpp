@@ -70,9 +70,8 @@ void FigureActions::Copy() { QGuiApplication::clipboard()->setMimeData(FigureMim
 void FigureActions::Save() {
   // The figure as it is when the student asks, not after the dialog.
   const Figure figure = current_();
-  const QString chosen =
-      QFileDialog::getSaveFileName(&window_, QStringLiteral("Salva figura"), ProposedPath(),
-                                   QStringLiteral("Immagine PNG (*.png);;Documento PDF (*.pdf)"));
+  const QString chosen = QFileDialog::getSaveFileName(&window_, QStringLiteral("Salva figura"), ProposedPath(),
+                                                      QStringLiteral("Immagine PNG (*.png);;Documento PDF (*.pdf)"));
   if (chosen.isEmpty()) return;
   const QString path = FigureFileName(chosen);
   if (const auto failure = SaveFigure(figure, path)) {

@@ -13,12 +13,12 @@
 #include <cmath>
 
 #include "core/figure/FigurePage.h"
-#include "plot/FigurePixels.h"
 #include "core/form/FormLayout.h"
+#include "core/form/Twips.h"
 #include "core/surface/RasterSurface.h"
+#include "plot/FigurePixels.h"
 #include "window/FormFont.h"
 #include "window/QtText.h"
-#include "core/form/Twips.h"
 
 namespace pr::window {
 namespace {
@@ -46,8 +46,7 @@ std::optional<QString> WritePdf(const Figure& figure, QSaveFile& file) {
   pdf.setTitle(FromView(layout::kProgramTitle));
   pdf.setCreator(FromView(layout::kProgramTitle));
   pdf.setPageSize(QPageSize(QPageSize::A4));
-  pdf.setPageMargins(QMarginsF(kFileMarginMm, kFileMarginMm, kFileMarginMm, kFileMarginMm),
-                     QPageLayout::Millimeter);
+  pdf.setPageMargins(QMarginsF(kFileMarginMm, kFileMarginMm, kFileMarginMm, kFileMarginMm), QPageLayout::Millimeter);
   if (!PaintFigurePage(figure, pdf)) return file.errorString();
   return std::nullopt;
 }

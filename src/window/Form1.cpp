@@ -13,22 +13,22 @@
 #include <stdexcept>
 #include <utility>
 
-#include "plot/FigurePixels.h"
 #include "core/figure/FigureText.h"
 #include "core/form/FormLayout.h"
+#include "core/form/Twips.h"
 #include "core/surface/FormBackground.h"
+#include "geometry/Commands.h"
+#include "geometry/working/ClickWorking.h"
+#include "plot/FigurePixels.h"
+#include "plot/FormPaint.h"
 #include "window/CaptionLabel.h"
 #include "window/FigureActions.h"
-#include "window/WorkingWindow.h"
-#include "geometry/working/ClickWorking.h"
 #include "window/FormFont.h"
 #include "window/FormLook.h"
-#include "window/WindowKeys.h"
 #include "window/QtColour.h"
 #include "window/QtText.h"
-#include "core/form/Twips.h"
-#include "geometry/Commands.h"
-#include "plot/FormPaint.h"
+#include "window/WindowKeys.h"
+#include "window/WorkingWindow.h"
 
 namespace pr::window {
 
@@ -151,8 +151,8 @@ bool Form1::FollowScale() {
   const int height = static_cast<int>(std::ceil(placement_.size.height() * ratio));
   const double twipsPerPixel = TwipsPerPixel(logicalDpiX() * placement_.scale, ratio);
   const int dotSize = DotSizeFor(placement_.scale * ratio);
-  if (twipsPerPixel == surface_->TwipsPerPixel() && dotSize == surface_->DotSize() &&
-      width == surface_->Width() && height == surface_->Height()) {
+  if (twipsPerPixel == surface_->TwipsPerPixel() && dotSize == surface_->DotSize() && width == surface_->Width() &&
+      height == surface_->Height()) {
     return false;
   }
   surface_->Rescale(width, height, twipsPerPixel, dotSize);

@@ -4,12 +4,12 @@
 #include <QPalette>
 #include <algorithm>
 
+#include "core/form/Twips.h"
 #include "window/CaptionLabel.h"
 #include "window/FormFont.h"
 #include "window/LegendMarker.h"
 #include "window/QtColour.h"
 #include "window/QtText.h"
-#include "core/form/Twips.h"
 #include "window/WrappingButton.h"
 
 namespace pr::window {

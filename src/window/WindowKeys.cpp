@@ -26,9 +26,11 @@ void AddWindowKeys(Form1& form) {
           {QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal),
            QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Plus)},
           [&form] { form.ZoomTo(NextZoomStep(form.Scale(), +1)); });
-  AddKeys(form, {QKeySequence(QKeySequence::ZoomOut), QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Minus)},
+  AddKeys(form,
+          {QKeySequence(QKeySequence::ZoomOut), QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Minus)},
           [&form] { form.ZoomTo(NextZoomStep(form.Scale(), -1)); });
-  AddKeys(form, {QKeySequence(Qt::CTRL | Qt::Key_0), QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_0)},
+  AddKeys(form,
+          {QKeySequence(Qt::CTRL | Qt::Key_0), QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_0)},
           [&form] { form.ZoomTo(1.0); });
   AddKeys(form, {QKeySequence(Qt::Key_F11)}, [&form] { form.SetFullScreen(!form.isFullScreen()); });
   AddKeys(form, {QKeySequence(Qt::Key_Escape)}, [&form] { form.SetFullScreen(false); });

@@ -45,7 +45,8 @@ std::string HandoutAfter(const std::vector<Press>& presses, const char* decimalM
   LastCommand last;
   Ignored ignored;
   for (const Press& press : presses) {
-    for (std::size_t i = 0; i < press.boxes.size(); ++i) form.SetText(kBoxes[i].first, kBoxes[i].second, press.boxes[i]);
+    for (std::size_t i = 0; i < press.boxes.size(); ++i)
+      form.SetText(kBoxes[i].first, kBoxes[i].second, press.boxes[i]);
     last.Run(
         [&press](Form& f) {
           for (std::size_t i = 0; i < press.reads; ++i) f.Text(kBoxes[i].first, kBoxes[i].second);
@@ -66,7 +67,10 @@ TEST(FigureTextTest, SaysWhatTheLastCommandReadAndWhatItsInputsGave) {
       {"boxes as read and as typed, results in the labels' words",
        {{{"2,5", " 1.5 cm", "-3", "1e999", "", "", "10"},
          7,
-         {{"Label3", " 5,00"}, {"Label4", ""}, {"Label5", " 4,12"}, {"Label17", " 0,00"},
+         {{"Label3", " 5,00"},
+          {"Label4", ""},
+          {"Label5", " 4,12"},
+          {"Label17", " 0,00"},
           {"Label19", " Retta su P1-P2      Y = 0 X + 1,00"}}}},
        ",",
        "P1 (x1; y1) = (2; 1,5)   (scritti \"2,5\"; \" 1.5 cm\")\n"

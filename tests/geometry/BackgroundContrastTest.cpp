@@ -39,9 +39,7 @@ struct Drawn {
 constexpr double kLightLine = 1.6;
 constexpr double kAnyOther = 1.3;
 
-double LeastFor(Colour c) {
-  return c == colours::kWhite || c == colours::kYellow ? kLightLine : kAnyOther;
-}
+double LeastFor(Colour c) { return c == colours::kWhite || c == colours::kYellow ? kLightLine : kAnyOther; }
 
 // Every colour the program puts on the form's background, taken from where
 // the drawing code and the layout take it.

@@ -16,7 +16,7 @@ TEST(CoefficientText, SignBlankAndTwoDecimals) {
   const Case cases[] = {
       {2.0, ".", "+ 2.00"},
       {-0.5, ".", "- 0.50"},
-      {0.004, ".", "+ 0.00"},   // positive, so it keeps its sign though it rounds to 0
+      {0.004, ".", "+ 0.00"},  // positive, so it keeps its sign though it rounds to 0
       {-0.004, ".", "- 0.00"},
       {-1234.567, ".", "- 1234.57"},
       {1234567.0, ".", "+ 1234567.00"},  // no grouping

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "support/RecordingSurface.h"
 #include "support/FakeForm.h"
+#include "support/RecordingSurface.h"
 
 namespace pr::test {
 
@@ -51,8 +51,10 @@ struct CommandHarness {
   std::vector<RecordingSurface::Call> SweepDots() const {
     std::vector<RecordingSurface::Call> dots;
     for (const RecordingSurface::Call& call : Calls()) {
-      if (call.op == RecordingSurface::Op::Circle) dots.clear();
-      else if (call.op == RecordingSurface::Op::PSet) dots.push_back(call);
+      if (call.op == RecordingSurface::Op::Circle)
+        dots.clear();
+      else if (call.op == RecordingSurface::Op::PSet)
+        dots.push_back(call);
     }
     return dots;
   }

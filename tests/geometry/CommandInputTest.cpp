@@ -5,11 +5,11 @@
 #include <vector>
 
 #include "core/numbers/RuntimeError.h"
-#include "support/RecordingSurface.h"
 #include "geometry/CommandInput.h"
 #include "geometry/Commands.h"
 #include "plot/DrawPlotBackground.h"
 #include "support/FakeForm.h"
+#include "support/RecordingSurface.h"
 
 namespace pr {
 namespace {
@@ -24,8 +24,7 @@ TEST(ReadCommandInput, ReadsTheSevenBoxesInTheirOrder) {
   const CommandInput input = ReadCommandInput(form);
 
   const std::vector<std::pair<std::string, int>> expected = {
-      {"Text1", 0}, {"Text2", 0}, {"Text1", 1}, {"Text2", 1},
-      {"Text1", 2}, {"Text2", 2}, {"Text4", kNoIndex}};
+      {"Text1", 0}, {"Text2", 0}, {"Text1", 1}, {"Text2", 1}, {"Text1", 2}, {"Text2", 2}, {"Text4", kNoIndex}};
   EXPECT_EQ(form.Reads(), expected);
   EXPECT_EQ(input.p1, (Point{1, 2}));
   EXPECT_EQ(input.p2, (Point{3, 4}));

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "CommandHarness.h"
 #include "geometry/Commands.h"
 #include "geometry/LineCommand.h"
-#include "CommandHarness.h"
 
 namespace pr {
 namespace {
@@ -66,9 +66,9 @@ TEST(LineCommands, NegativeFullScaleWritesTheEmptyCoefficients) {
     LineCommandRow command;
     std::string equation;
   };
-  for (const Case& c : {Case{kCommand2, " Retta su P1-P2      Y =  X "},
-                        Case{kCommand3, " Retta su P1-P3      Y =  X 0"},
-                        Case{kCommand4, " Retta su P2-P3      Y =  X "}}) {
+  for (const Case& c :
+       {Case{kCommand2, " Retta su P1-P2      Y =  X "}, Case{kCommand3, " Retta su P1-P3      Y =  X 0"},
+        Case{kCommand4, " Retta su P2-P3      Y =  X "}}) {
     CommandHarness h;
     // Horizontal and vertical pairs alike: no step, so no test on them.
     h.form.Type("1", "1", "3", "1", "1", "5", "-10");
@@ -90,8 +90,7 @@ TEST(LineCommands, ClearTheOtherEquationLabelsInTheirOwnOrder) {
     std::vector<std::string> cleared;
     std::size_t captionWritesBeforeCls;
   };
-  for (const Case& c : {Case{kCommand2, {"Label20", "Label21"}, 0},
-                        Case{kCommand3, {"Label19", "Label21"}, 2},
+  for (const Case& c : {Case{kCommand2, {"Label20", "Label21"}, 0}, Case{kCommand3, {"Label19", "Label21"}, 2},
                         Case{kCommand4, {"Label19", "Label20"}, 2}}) {
     SCOPED_TRACE(c.command.name);
     CommandHarness h;
@@ -118,11 +117,9 @@ TEST(LineCommands, VerticalPairAndZeroFullScaleKeepTheEquationLabel) {
     std::size_t circles;
   };
   const std::vector<Case> cases = {
-      {kCommand2, {"2", "0", "2", "5", "0", "0", "10"}, 90},
-      {kCommand3, {"2", "0", "0", "0", "2", "5", "10"}, 90},
+      {kCommand2, {"2", "0", "2", "5", "0", "0", "10"}, 90}, {kCommand3, {"2", "0", "0", "0", "2", "5", "10"}, 90},
       {kCommand4, {"0", "0", "3", "3", "3", "3", "10"}, 90},  // P2 = P3
-      {kCommand2, {"0", "1", "1", "3", "0", "0", "0"}, 0},
-      {kCommand3, {"0", "1", "1", "3", "2", "2", "abc"}, 0},
+      {kCommand2, {"0", "1", "1", "3", "0", "0", "0"}, 0},   {kCommand3, {"0", "1", "1", "3", "2", "2", "abc"}, 0},
       {kCommand4, {"0", "1", "1", "3", "2", "2", ""}, 0},
   };
   for (const Case& c : cases) {
@@ -147,8 +144,8 @@ TEST(LineSweep, OneDotPerStepCountedByFullScale) {
     const char* fullScale;
     std::size_t steps;
   };
-  for (const Case& c : {Case{"1", 200}, Case{"3", 601}, Case{"10", 2001}, Case{"20", 4000}, Case{"100", 20000},
-                        Case{"0.1", 21}}) {
+  for (const Case& c :
+       {Case{"1", 200}, Case{"3", 601}, Case{"10", 2001}, Case{"20", 4000}, Case{"100", 20000}, Case{"0.1", 21}}) {
     CommandHarness h;
     h.form.Type("0", "0", "0", "1", "1", "3", c.fullScale);
     Command4_Click(h.form);
@@ -182,9 +179,8 @@ TEST(LineSweep, Command3TracesWhiteOverWhatIsBelow) {
   Command3_Click(h.form);
   const auto dots = h.SweepDots();
   ASSERT_EQ(dots.size(), 2001u);
-  EXPECT_TRUE(std::all_of(dots.begin(), dots.end(), [](const auto& d) {
-    return d.colour == 0xFFFFFFu && d.y1 == 3200.0f;
-  }));
+  EXPECT_TRUE(
+      std::all_of(dots.begin(), dots.end(), [](const auto& d) { return d.colour == 0xFFFFFFu && d.y1 == 3200.0f; }));
   // The markers come before the line, so the line covers them.
   EXPECT_EQ(h.Calls().back().op, Op::PSet);
 }

@@ -6,12 +6,12 @@
 
 #include "core/numbers/RuntimeError.h"
 #include "core/surface/RasterSurface.h"
-#include "support/RecordingSurface.h"
 #include "geometry/Commands.h"
 #include "geometry/sweep/LineSweep.h"
 #include "geometry/sweep/PlainSweep.h"
 #include "geometry/sweep/TracedLine.h"
 #include "support/FakeForm.h"
+#include "support/RecordingSurface.h"
 
 namespace pr {
 namespace {
@@ -27,11 +27,9 @@ TEST(DotAt, ClampsBelowTheFullScaleOnly) {
   const TracedLine rising{Kind::Sloped, 2, 1, 0};
   const TracedLine axis{Kind::VerticalAxis, 0, 0, 0};
   const Case cases[] = {
-      {rising, 3, {3, 7}},
-      {rising, -10, {-10, -10}},   // y = -19, lowered to -fs
-      {rising, 20, {20, 41}},       // above the plot: no upper clamp
-      {axis, -3, {0, -3}},
-      {axis, 7.5, {0, 7.5}},
+      {rising, 3, {3, 7}},    {rising, -10, {-10, -10}},  // y = -19, lowered to -fs
+      {rising, 20, {20, 41}},                             // above the plot: no upper clamp
+      {axis, -3, {0, -3}},    {axis, 7.5, {0, 7.5}},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(DotAt(c.line, c.x, 10), c.dot) << c.x;

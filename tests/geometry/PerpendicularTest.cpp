@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "CommandHarness.h"
 #include "core/numbers/RuntimeError.h"
 #include "geometry/Commands.h"
-#include "CommandHarness.h"
 
 namespace pr {
 namespace {

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "CommandHarness.h"
 #include "core/numbers/RuntimeError.h"
 #include "geometry/Commands.h"
-#include "CommandHarness.h"
 
 namespace pr {
 namespace {
@@ -44,7 +44,8 @@ TEST(Command1, WritesDistancesAndAreaAsEachIsKnown) {
       {"mirrored full scale", {"0", "0", "3", "0", "0", "4", "-10"}, {" 3.00", " 4.00", " 5.00", " 6.00"}},
       {"three equal points", {"2", "2", "2", "2", "2", "2", "10"}, {" 0.00", " 0.00", " 0.00", " 0.00"}},
       {"collinear", {"0", "0", "1", "1", "2", "2", "10"}, {" 1.41", " 2.83", " 1.41", " 0.00"}},
-      {"rounded half up, no grouping", {"0", "0", "1234.567", "0", "0", "1", "10"},
+      {"rounded half up, no grouping",
+       {"0", "0", "1234.567", "0", "0", "1", "10"},
        {" 1234.57", " 1.00", " 1234.57", " 617.28"}},
       {"point far outside the plot", {"0", "0", "300", "400", "0", "0", "1"}, {" 500.00", " 0.00", " 500.00", " 0.00"}},
   };

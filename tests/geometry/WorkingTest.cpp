@@ -84,7 +84,8 @@ TEST(Working, LinesOfTheWorkedExamplesAndSpecialCases) {
        "Command1",
        {"1", "1", "1", "1", "5", "2", "10"},
        {"d(P1, P2) = √((x2 − x1)² + (y2 − y1)²) = √((1 − 1)² + (1 − 1)²) = √(0 + 0) = √0 = 0,00",
-        "P1 e P2 coincidono: la loro distanza è 0.", "Due punti coincidono, quindi i tre punti stanno su una stessa retta"}},
+        "P1 e P2 coincidono: la loro distanza è 0.",
+        "Due punti coincidono, quindi i tre punti stanno su una stessa retta"}},
       {"three coincident points",
        "Command1",
        {"2", "2", "2", "2", "2", "2", "10"},
@@ -229,10 +230,22 @@ TEST(Working, IntegerTestsAgreeWithTheFractions) {
   };
   const std::vector<Typed> typed = {
       // Three decimals or more, also with a trailing zero in the significand.
-      {0, 0}, {5, -3}, {5, -4}, {25, -4}, {125, -4}, {50, -4},
+      {0, 0},
+      {5, -3},
+      {5, -4},
+      {25, -4},
+      {125, -4},
+      {50, -4},
       // Around a million.
-      {-999999, 0}, {999999999, -3}, {1, 6}, {-1, 6}, {1000000, -1}, {10, 5},
-      {1, 300}, {2, -300}, {Integer("123456789123456789123456789"), -20},
+      {-999999, 0},
+      {999999999, -3},
+      {1, 6},
+      {-1, 6},
+      {1000000, -1},
+      {10, 5},
+      {1, 300},
+      {2, -300},
+      {Integer("123456789123456789123456789"), -20},
   };
   for (const Typed& t : typed) {
     const ExactDecimal d{t.significand, t.exponent};

@@ -1,13 +1,12 @@
 // A box read exactly: the same digits, sign, point and exponent Val reads,
 // kept whole beside Val's double.
-#include "core/numbers/ExactDecimal.h"
-
 #include <gtest/gtest.h>
 
 #include <limits>
 #include <string>
 #include <vector>
 
+#include "core/numbers/ExactDecimal.h"
 #include "core/numbers/RuntimeError.h"
 #include "core/numbers/Val.h"
 

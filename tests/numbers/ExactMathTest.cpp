@@ -1,16 +1,15 @@
 // Rounding an exact value to a double, once: checked against the definition
 // of "nearest", in exact arithmetic, on the doubles next to the answer.
-#include "core/numbers/ExactMath.h"
-
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cstring>
-#include <cstdint>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <limits>
 #include <random>
 
+#include "core/numbers/ExactMath.h"
 #include "core/numbers/RuntimeError.h"
 
 namespace pr::exact {

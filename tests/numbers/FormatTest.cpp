@@ -1,5 +1,3 @@
-#include "core/numbers/Format.h"
-
 #include <gtest/gtest.h>
 
 #include <clocale>
@@ -7,6 +5,7 @@
 #include <limits>
 #include <string>
 
+#include "core/numbers/Format.h"
 #include "core/numbers/RuntimeError.h"
 #include "numbers/ItalianLocale.h"
 
@@ -30,32 +29,36 @@ TEST_P(FormatWrites, TheSameTextWithEitherPattern) {
   EXPECT_EQ(Format(c.value, kAreaPattern), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Ordinary, FormatWrites, testing::Values(
-    FormatCase{5, " 5.00"}, FormatCase{1234.567, " 1234.57"}, FormatCase{0.5, " 0.50"},
-    FormatCase{0, " 0.00"}, FormatCase{10.1, " 10.10"}, FormatCase{3.14159, " 3.14"},
-    FormatCase{1.0 / 3.0, " 0.33"}, FormatCase{2.0 / 3.0, " 0.67"}, FormatCase{-1.5, "- 1.50"}));
+INSTANTIATE_TEST_SUITE_P(Ordinary, FormatWrites,
+                         testing::Values(FormatCase{5, " 5.00"}, FormatCase{1234.567, " 1234.57"},
+                                         FormatCase{0.5, " 0.50"}, FormatCase{0, " 0.00"}, FormatCase{10.1, " 10.10"},
+                                         FormatCase{3.14159, " 3.14"}, FormatCase{1.0 / 3.0, " 0.33"},
+                                         FormatCase{2.0 / 3.0, " 0.67"}, FormatCase{-1.5, "- 1.50"}));
 
 // Halves round away from zero on the number as written, not on the binary
 // value just below it (2.675 is stored as 2.67499999...).
-INSTANTIATE_TEST_SUITE_P(Halves, FormatWrites, testing::Values(
-    FormatCase{2.675, " 2.68"}, FormatCase{1.005, " 1.01"}, FormatCase{0.125, " 0.13"},
-    FormatCase{0.005, " 0.01"}, FormatCase{0.015, " 0.02"}, FormatCase{1.555, " 1.56"},
-    FormatCase{99.995, " 100.00"}, FormatCase{999.995, " 1000.00"}, FormatCase{0.0049999, " 0.00"},
-    FormatCase{123456789012.345, " 123456789012.35"}, FormatCase{-2.675, "- 2.68"},
-    FormatCase{-0.005, "- 0.01"}, FormatCase{-0.004, " 0.00"}));
+INSTANTIATE_TEST_SUITE_P(Halves, FormatWrites,
+                         testing::Values(FormatCase{2.675, " 2.68"}, FormatCase{1.005, " 1.01"},
+                                         FormatCase{0.125, " 0.13"}, FormatCase{0.005, " 0.01"},
+                                         FormatCase{0.015, " 0.02"}, FormatCase{1.555, " 1.56"},
+                                         FormatCase{99.995, " 100.00"}, FormatCase{999.995, " 1000.00"},
+                                         FormatCase{0.0049999, " 0.00"},
+                                         FormatCase{123456789012.345, " 123456789012.35"}, FormatCase{-2.675, "- 2.68"},
+                                         FormatCase{-0.005, "- 0.01"}, FormatCase{-0.004, " 0.00"}));
 
-INSTANTIATE_TEST_SUITE_P(Huge, FormatWrites, testing::Values(
-    FormatCase{1e16, " 10000000000000000.00"}, FormatCase{1e300, " 1" + std::string(300, '0') + ".00"},
-    FormatCase{Limits::max(), " 17976931348623157" + std::string(292, '0') + ".00"},
-    FormatCase{-1e20, "- 100000000000000000000.00"}));
+INSTANTIATE_TEST_SUITE_P(
+    Huge, FormatWrites,
+    testing::Values(FormatCase{1e16, " 10000000000000000.00"}, FormatCase{1e300, " 1" + std::string(300, '0') + ".00"},
+                    FormatCase{Limits::max(), " 17976931348623157" + std::string(292, '0') + ".00"},
+                    FormatCase{-1e20, "- 100000000000000000000.00"}));
 
-INSTANTIATE_TEST_SUITE_P(Tiny, FormatWrites, testing::Values(
-    FormatCase{1e-300, " 0.00"}, FormatCase{0.001, " 0.00"}, FormatCase{Limits::min(), " 0.00"},
-    FormatCase{-1e-300, " 0.00"}));
+INSTANTIATE_TEST_SUITE_P(Tiny, FormatWrites,
+                         testing::Values(FormatCase{1e-300, " 0.00"}, FormatCase{0.001, " 0.00"},
+                                         FormatCase{Limits::min(), " 0.00"}, FormatCase{-1e-300, " 0.00"}));
 
-INSTANTIATE_TEST_SUITE_P(Subnormal, FormatWrites, testing::Values(
-    FormatCase{Limits::denorm_min(), " 0.00"}, FormatCase{-Limits::denorm_min(), " 0.00"},
-    FormatCase{1e-310, " 0.00"}));
+INSTANTIATE_TEST_SUITE_P(Subnormal, FormatWrites,
+                         testing::Values(FormatCase{Limits::denorm_min(), " 0.00"},
+                                         FormatCase{-Limits::denorm_min(), " 0.00"}, FormatCase{1e-310, " 0.00"}));
 
 INSTANTIATE_TEST_SUITE_P(NegativeZero, FormatWrites, testing::Values(FormatCase{-0.0, " 0.00"}));
 

@@ -1,9 +1,9 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <clocale>
 #include <string>
-
-#include <gtest/gtest.h>
 
 namespace pr::test {
 

@@ -1,6 +1,6 @@
-#include "core/numbers/MaybeNumber.h"
-
 #include <gtest/gtest.h>
+
+#include "core/numbers/MaybeNumber.h"
 
 namespace pr {
 namespace {

@@ -1,6 +1,6 @@
-#include "core/numbers/RuntimeError.h"
-
 #include <gtest/gtest.h>
+
+#include "core/numbers/RuntimeError.h"
 
 namespace pr {
 namespace {

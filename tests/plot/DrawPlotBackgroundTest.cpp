@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "core/surface/RasterSurface.h"
-#include "support/RecordingSurface.h"
 #include "plot/DrawPlotBackground.h"
 #include "support/RasterAssertions.h"
+#include "support/RecordingSurface.h"
 
 namespace pr {
 namespace {
@@ -76,8 +76,12 @@ TEST(DrawPlotBackground, ThenTheTwoAxesInBlackThenTheEdgeDotsTwiceEach) {
   ASSERT_EQ(calls.size(), 6600u);
   const std::vector<Call> tail(calls.begin() + 6594, calls.end());
   const std::vector<Call> expected = {
-      Segment(3200, 0, 3200, 6400, colours::kBlack), Segment(0, 3200, 6400, 3200, colours::kBlack),
-      Dot(0, 4000, 255), Dot(0, 4000, 255), Dot(0, 2000, 0), Dot(0, 2000, 0),
+      Segment(3200, 0, 3200, 6400, colours::kBlack),
+      Segment(0, 3200, 6400, 3200, colours::kBlack),
+      Dot(0, 4000, 255),
+      Dot(0, 4000, 255),
+      Dot(0, 2000, 0),
+      Dot(0, 2000, 0),
   };
   EXPECT_EQ(tail, expected);
 }
@@ -103,7 +107,7 @@ TEST(DrawPlotBackground, At96DpiShowsTheGridAxesAndEdgeDots) {
   RasterSurface raster(600, 500, 15.0, kPaper);
   DrawPlotBackground(raster);
 
-  EXPECT_EQ(raster.PixelAt(0, 266), colours::kRed);  // (0, 4000)
+  EXPECT_EQ(raster.PixelAt(0, 266), colours::kRed);    // (0, 4000)
   EXPECT_EQ(raster.PixelAt(0, 133), colours::kBlack);  // (0, 2000): grid colour 7 replaced by 0
   for (int i = 0; i <= 426; ++i) {
     EXPECT_EQ(raster.PixelAt(213, i), colours::kBlack) << i;  // vertical axis
@@ -122,13 +126,13 @@ TEST(DrawPlotBackground, At96DpiShowsTheGridAxesAndEdgeDots) {
 TEST(DrawPlotBackground, AtDevicePixelRatioTwoDrawsAtDeviceResolution) {
   RasterSurface raster(900, 900, 7.5, kPaper);
   DrawPlotBackground(raster);
-  EXPECT_EQ(raster.PixelAt(0, 533), colours::kRed);     // (0, 4000)
-  EXPECT_EQ(raster.PixelAt(0, 266), colours::kBlack);   // (0, 2000)
-  EXPECT_EQ(raster.PixelAt(426, 853), colours::kBlack); // the foot of the vertical axis
-  EXPECT_EQ(raster.PixelAt(853, 426), colours::kBlack); // the right end of the horizontal axis
-  EXPECT_EQ(raster.PixelAt(42, 5), kGrid);              // (320, 40)
-  EXPECT_EQ(raster.PixelAt(5, 42), kGrid);              // (42, 320)
-  EXPECT_EQ(raster.PixelAt(851, 0), kGrid);             // (6384, 0)
+  EXPECT_EQ(raster.PixelAt(0, 533), colours::kRed);                           // (0, 4000)
+  EXPECT_EQ(raster.PixelAt(0, 266), colours::kBlack);                         // (0, 2000)
+  EXPECT_EQ(raster.PixelAt(426, 853), colours::kBlack);                       // the foot of the vertical axis
+  EXPECT_EQ(raster.PixelAt(853, 426), colours::kBlack);                       // the right end of the horizontal axis
+  EXPECT_EQ(raster.PixelAt(42, 5), kGrid);                                    // (320, 40)
+  EXPECT_EQ(raster.PixelAt(5, 42), kGrid);                                    // (42, 320)
+  EXPECT_EQ(raster.PixelAt(851, 0), kGrid);                                   // (6384, 0)
   for (int y = 1; y < 5; ++y) EXPECT_EQ(raster.PixelAt(42, y), kPaper) << y;  // the gap between two dots
   EXPECT_EQ(raster.PixelAt(852, 0), kPaper);
 }

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "support/RecordingSurface.h"
 #include "plot/DrawPlotBackground.h"
 #include "plot/FormPaint.h"
 #include "support/FakeForm.h"
+#include "support/RecordingSurface.h"
 
 namespace pr {
 namespace {

@@ -52,7 +52,8 @@ TEST(CollinearAreaProperty, CollinearTriplesHaveAreaZero) {
 
   const int inputs = PropertyInputs(20000);
   for (int i = 0; i < inputs; ++i) {
-    const BoxTexts boxes = CollinearTriple(generate, kReaches[static_cast<std::size_t>(i) % kReaches.size()], i / 5 % 2 == 1);
+    const BoxTexts boxes =
+        CollinearTriple(generate, kReaches[static_cast<std::size_t>(i) % kReaches.size()], i / 5 % 2 == 1);
     const CommandRun run = RunOn(form, 0, boxes);
     ASSERT_FALSE(run.error) << Reproduction(i, 0, boxes);
     ASSERT_EQ(run.after.at("Label17"), " 0,00") << Reproduction(i, 0, boxes);

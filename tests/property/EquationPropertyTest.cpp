@@ -60,8 +60,7 @@ TEST(EquationProperty, EquationTextMatchesTheSlopeAndInterceptOfThePair) {
     const CommandRun run = RunOn(form, command, boxes);
     ASSERT_FALSE(run.error) << Reproduction(i, command, boxes);
     const CommandLabels& labels = kCommandLabels[static_cast<std::size_t>(command)];
-    const std::string interceptText =
-        command == 2 && line.intercept == 0 ? "0" : CoefficientOf(line.intercept, mark);
+    const std::string interceptText = command == 2 && line.intercept == 0 ? "0" : CoefficientOf(line.intercept, mark);
     const std::string expected =
         std::string(labels.heading) + "Y = " + CoefficientOf(line.slope, mark) + " X " + interceptText;
     ASSERT_EQ(run.after.at(std::string(labels.written[0])), expected) << Reproduction(i, command, boxes);

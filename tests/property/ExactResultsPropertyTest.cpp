@@ -6,13 +6,12 @@
 
 #include <algorithm>
 #include <array>
-#include <optional>
-#include <string_view>
-#include <string>
-#include <vector>
-
 #include <boost/multiprecision/cpp_int.hpp>
 #include <boost/rational.hpp>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "support/LabelRules.h"
 #include "support/PropertyRun.h"
@@ -139,7 +138,8 @@ std::string Command1Wrong(const CommandRun& run, const Points& p) {
   for (const auto& [label, allowed] : expected) {
     const std::string& shown = run.after.at(label);
     if (!Within(shown, allowed)) {
-      return std::string(label) + " shows \"" + shown + "\", not " + Hundredths(allowed.low) + " to " + Hundredths(allowed.high);
+      return std::string(label) + " shows \"" + shown + "\", not " + Hundredths(allowed.low) + " to " +
+             Hundredths(allowed.high);
     }
   }
   return {};
@@ -154,8 +154,8 @@ std::string LineWrong(const CommandRun& run, const Points& p) {
   const std::string& shown = run.after.at(std::string(labels.written[0]));
   const std::optional<EquationParts> parts = SplitEquation(shown, labels.heading, ".");
   if (!parts || !CoefficientShows(parts->slope, m) || !CoefficientShows(parts->intercept, q)) {
-    return "\"" + shown + "\" is not m = " + m.numerator().str() + "/" + m.denominator().str() + ", q = " +
-           q.numerator().str() + "/" + q.denominator().str();
+    return "\"" + shown + "\" is not m = " + m.numerator().str() + "/" + m.denominator().str() +
+           ", q = " + q.numerator().str() + "/" + q.denominator().str();
   }
   return {};
 }
@@ -191,11 +191,15 @@ class Inputs {
         const long long x0 = generate_.Between(-1000000, 1000000), y0 = generate_.Between(-1000000, 1000000);
         const int u = generate_.Between(-9, 9), v = generate_.Between(-9, 9);
         const long long k = generate_.Between(1000, 100000), j = generate_.Between(-100000, 100000);
-        c = {Decimal(x0, 0), Decimal(y0, 0), Decimal(x0 + u * k, 0), Decimal(y0 + v * k, 0),
-             Decimal(1000 * (x0 + u * j), 3), Decimal(1000 * (y0 + v * j) + generate_.Between(-9, 9), 3)};
+        c = {Decimal(x0, 0),
+             Decimal(y0, 0),
+             Decimal(x0 + u * k, 0),
+             Decimal(y0 + v * k, 0),
+             Decimal(1000 * (x0 + u * j), 3),
+             Decimal(1000 * (y0 + v * j) + generate_.Between(-9, 9), 3)};
         break;
       }
-      case 2: {  // far: small decimals 10^6 to 10^15 from the origin
+      case 2: {               // far: small decimals 10^6 to 10^15 from the origin
         long long far = 100;  // in hundredths
         for (int e = generate_.Between(6, 15); e > 0; --e) far *= 10;
         for (std::string& t : c) t = Decimal((generate_.OneIn(2) ? -1 : 1) * (far + generate_.Between(0, 99999)), 2);

@@ -33,8 +33,8 @@ TEST(LabelRulesProperty, EveryCommandOnAnyInputKeepsTheRules) {
     ASSERT_EQ(BrokenRule(run), "") << Reproduction(i, command, boxes);
     ++(run.error ? overflows : completed)[static_cast<std::size_t>(command)];
     if (i % kColourCheckEvery == 0) {
-      ASSERT_TRUE(OnlyProgramColours(raster)) << "a colour the program never draws after "
-                                              << Reproduction(i, command, boxes);
+      ASSERT_TRUE(OnlyProgramColours(raster))
+          << "a colour the program never draws after " << Reproduction(i, command, boxes);
     }
   }
   // Both outcomes must be common, or the rules above were hardly tried.

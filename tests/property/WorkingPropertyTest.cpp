@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <array>
 #include <map>
-#include <utility>
 #include <string>
+#include <utility>
 #include <variant>
 
 #include "geometry/Commands.h"
@@ -54,9 +54,8 @@ std::map<std::string, std::string> ExpectedEnds(int command, const Captions& lab
 // Only a command that wrote its results has numbers to agree with them
 // (not a full scale of 0, a vertical pair or a run-time error).
 bool WroteResults(const CommandRun& run, int command) {
-  return std::any_of(run.writes.begin(), run.writes.end(), [&](const auto& write) {
-    return write.first == ResultLabel(command) && !write.second.empty();
-  });
+  return std::any_of(run.writes.begin(), run.writes.end(),
+                     [&](const auto& write) { return write.first == ResultLabel(command) && !write.second.empty(); });
 }
 
 // Checks that each step of `made` with a label ends in the label's text;

@@ -9,8 +9,8 @@
 #include "core/numbers/ExactDecimal.h"
 #include "core/numbers/Val.h"
 #include "geometry/Commands.h"
-#include "support/LabelRules.h"
 #include "support/FakeForm.h"
+#include "support/LabelRules.h"
 
 namespace pr::test {
 namespace {
@@ -88,7 +88,8 @@ bool Unchanged(const CommandRun& run, std::string_view label) {
 bool IsOwnLabel(const CommandLabels& labels, std::string_view name) {
   const auto& c = labels.cleared;
   const auto& w = labels.written;
-  return !name.empty() && (std::find(c.begin(), c.end(), name) != c.end() || std::find(w.begin(), w.end(), name) != w.end());
+  return !name.empty() &&
+         (std::find(c.begin(), c.end(), name) != c.end() || std::find(w.begin(), w.end(), name) != w.end());
 }
 
 std::string OwnLabelsOnly(const CommandRun& run, const CommandLabels& labels) {
@@ -137,7 +138,8 @@ std::string EquationShown(const CommandRun& run, const Numbers& n) {
   if (n.fullScale < 0) {
     // No step ran: slope and intercept stayed unset.
     const std::string expected = std::string(labels.heading) + "Y =  X " + (command3 ? "0" : "");
-    return text == expected ? std::string() : std::string(label) + " is \"" + std::string(text) + "\", not \"" + expected + "\"";
+    return text == expected ? std::string()
+                            : std::string(label) + " is \"" + std::string(text) + "\", not \"" + expected + "\"";
   }
   const auto [a, b] = kPairs[static_cast<std::size_t>(run.command - 1)];
   if (n.SameX(a, b)) return WrittenLabelsUnchanged(run, labels, "the pair is vertical");
@@ -153,8 +155,8 @@ std::string EquationShown(const CommandRun& run, const Numbers& n) {
   if (!signAgrees || !Close(slopeShown, slope, std::fabs(slope))) {
     return std::string(label) + ": slope \"" + std::string(parts->slope) + "\" is not the pair's";
   }
-  if (parts->intercept.empty() || !Close(ValueShown(parts->intercept, run.mark), intercept,
-                                         std::fabs(n.Y(a)) + std::fabs(slope * n.X(a)))) {
+  if (parts->intercept.empty() ||
+      !Close(ValueShown(parts->intercept, run.mark), intercept, std::fabs(n.Y(a)) + std::fabs(slope * n.X(a)))) {
     return std::string(label) + ": intercept \"" + std::string(parts->intercept) + "\" is not the pair's";
   }
   return {};

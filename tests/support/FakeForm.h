@@ -21,9 +21,9 @@ class FakeForm final : public Form {
       : surface_(surface), decimalMark_(std::move(decimalMark)) {}
 
   // Fills the seven boxes: x1, y1, x2, y2, x3, y3, full scale.
-  void Type(std::string x1, std::string y1, std::string x2, std::string y2, std::string x3,
-            std::string y3, std::string fullScale) {
-    std::string seven[] = {std::move(x1), std::move(y1), std::move(x2), std::move(y2),
+  void Type(std::string x1, std::string y1, std::string x2, std::string y2, std::string x3, std::string y3,
+            std::string fullScale) {
+    std::string seven[] = {std::move(x1), std::move(y1), std::move(x2),       std::move(y2),
                            std::move(x3), std::move(y3), std::move(fullScale)};
     for (std::size_t i = 0; i < layout::kInputBoxes.size(); ++i) {
       SetText(layout::kInputBoxes[i].name, layout::kInputBoxes[i].index, std::move(seven[i]));

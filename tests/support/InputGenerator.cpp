@@ -15,16 +15,61 @@ constexpr std::uint64_t kFixedSeed = 20261207;
 // double and the overflow just past it, the smallest normal and subnormals,
 // 2^47 and beyond (where adding 0.01 stalls), 2^53 + 1 (not a double).
 constexpr std::array<std::string_view, 24> kExtremes = {
-    "1e308",    "-1e308",  "1.7976931348623157e308", "-1.7976931348623157e308", "1e-308", "-1e-308",
-    "4.9e-324", "-5e-324", "1e-320",                 "2.2250738585072014e-308", "1e-300", "-2.5e-310",
-    "140737488355328", "-140737488355328", "140737488355329.5", "281474976710656", "1e15", "-1e15",
-    "1e300",    "-1e300",  "9007199254740993",       "1e154",                   "-0",     "1e999",
+    "1e308",
+    "-1e308",
+    "1.7976931348623157e308",
+    "-1.7976931348623157e308",
+    "1e-308",
+    "-1e-308",
+    "4.9e-324",
+    "-5e-324",
+    "1e-320",
+    "2.2250738585072014e-308",
+    "1e-300",
+    "-2.5e-310",
+    "140737488355328",
+    "-140737488355328",
+    "140737488355329.5",
+    "281474976710656",
+    "1e15",
+    "-1e15",
+    "1e300",
+    "-1e300",
+    "9007199254740993",
+    "1e154",
+    "-0",
+    "1e999",
 };
 
 // What lands in a box besides a clean number.
 constexpr std::array<std::string_view, 26> kJunk = {
-    "",     "abc",   "12 cm", "2,5",   " - 3",   "1 2 3", "1 e 3", "--3",  "+3",  ".5",   "1.2.3", "1e",  "1e+",
-    "\t7\t", "e5",   "0x10",  "\xd9\xa1\xd9\xa2", "\xe2\x88\x92" "3", "1,000.5", "  ", "3-", "..1", "-", "+.e", "1e-", ",",
+    "",
+    "abc",
+    "12 cm",
+    "2,5",
+    " - 3",
+    "1 2 3",
+    "1 e 3",
+    "--3",
+    "+3",
+    ".5",
+    "1.2.3",
+    "1e",
+    "1e+",
+    "\t7\t",
+    "e5",
+    "0x10",
+    "\xd9\xa1\xd9\xa2",
+    "\xe2\x88\x92"
+    "3",
+    "1,000.5",
+    "  ",
+    "3-",
+    "..1",
+    "-",
+    "+.e",
+    "1e-",
+    ",",
 };
 
 std::string Printed(const char* format, double v) {
@@ -72,7 +117,8 @@ std::string InputGenerator::Decorated(std::string text) {
     case 0:
       return " " + text + " ";
     case 1:
-      if (!text.empty()) text.insert(static_cast<std::size_t>(Between(0, static_cast<int>(text.size()))), OneIn(2) ? "\t" : "\n");
+      if (!text.empty())
+        text.insert(static_cast<std::size_t>(Between(0, static_cast<int>(text.size()))), OneIn(2) ? "\t" : "\n");
       return text;
     case 2:
       return text + " cm";
@@ -95,13 +141,13 @@ std::string InputGenerator::NumberText() {
 
 std::string InputGenerator::FullScaleText() {
   const int family = Between(0, 19);
-  if (family < 10) return Printed("%.2f", 0.1 + 20.0 * Unit());                      // a plain sweep
-  if (family < 12) return std::to_string(Between(21, 100));                          // the longest plain ones
-  if (family < 14) return Printed("%.6g", 100.0 * std::pow(1e7, Unit()));            // the fast sweep
+  if (family < 10) return Printed("%.2f", 0.1 + 20.0 * Unit());            // a plain sweep
+  if (family < 12) return std::to_string(Between(21, 100));                // the longest plain ones
+  if (family < 14) return Printed("%.6g", 100.0 * std::pow(1e7, Unit()));  // the fast sweep
   if (family < 16) return ExtremeText();
-  if (family < 17) return Printed("%.3g", std::pow(10.0, -300.0 * Unit()));          // tiny
+  if (family < 17) return Printed("%.3g", std::pow(10.0, -300.0 * Unit()));            // tiny
   if (family < 19) return "-" + Printed("%.3g", std::pow(10.0, -3.0 + 9.0 * Unit()));  // mirrored
-  return JunkText();                                                                 // mostly 0
+  return JunkText();                                                                   // mostly 0
 }
 
 // Pairs that coincide, stand one above the other, lie level, or three

@@ -92,7 +92,7 @@ inline constexpr std::array<CommandLabels, 4> kCommandLabels = {{
 }};
 
 // Every label a command can touch.
-inline constexpr std::array<std::string_view, 8> kResultLabels = {
-    "Label3", "Label4", "Label5", "Label17", "Label11", "Label19", "Label20", "Label21"};
+inline constexpr std::array<std::string_view, 8> kResultLabels = {"Label3",  "Label4",  "Label5",  "Label17",
+                                                                  "Label11", "Label19", "Label20", "Label21"};
 
 }  // namespace pr::test

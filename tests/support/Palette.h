@@ -24,12 +24,14 @@ inline constexpr std::array<Colour, 7> kProgramColours = {
 #if defined(__clang__)
 __attribute__((no_sanitize("coverage")))
 #endif
-inline bool OnlyProgramColours(const RasterSurface& raster) {
+inline bool
+OnlyProgramColours(const RasterSurface& raster) {
   std::array<std::uint32_t, kProgramColours.size() + 1> allowed{};
   for (std::size_t i = 0; i < kProgramColours.size(); ++i) allowed[i] = ToRgb32(kProgramColours[i]);
   allowed.back() = ToRgb32(raster.Background());
   const std::uint32_t* pixel = raster.Data();
-  const std::uint32_t* end = pixel + static_cast<std::size_t>(raster.Width()) * static_cast<std::size_t>(raster.Height());
+  const std::uint32_t* end =
+      pixel + static_cast<std::size_t>(raster.Width()) * static_cast<std::size_t>(raster.Height());
   // Plain loops: a library call here would be instrumented after all.
   for (; pixel != end; ++pixel) {
     if (*pixel == allowed.back()) continue;  // most of the raster

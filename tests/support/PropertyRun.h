@@ -8,8 +8,8 @@
 #include "core/form/Twips.h"
 #include "core/surface/RasterSurface.h"
 #include "support/CommandOracle.h"
-#include "support/InputGenerator.h"
 #include "support/FakeForm.h"
+#include "support/InputGenerator.h"
 
 namespace pr::test {
 

@@ -43,8 +43,8 @@ inline std::size_t CountPixels(const RasterSurface& raster, Colour colour) {
 // Equal sizes and equal pixels; otherwise names the first pixel that differs.
 inline ::testing::AssertionResult SameRaster(const RasterSurface& actual, const RasterSurface& expected) {
   if (actual.Width() != expected.Width() || actual.Height() != expected.Height()) {
-    return ::testing::AssertionFailure() << "size " << actual.Width() << "x" << actual.Height()
-                                         << ", expected " << expected.Width() << "x" << expected.Height();
+    return ::testing::AssertionFailure() << "size " << actual.Width() << "x" << actual.Height() << ", expected "
+                                         << expected.Width() << "x" << expected.Height();
   }
   for (int y = 0; y < actual.Height(); ++y) {
     for (int x = 0; x < actual.Width(); ++x) {

@@ -23,7 +23,7 @@ class RecordingSurface final : public Surface {
     std::optional<float> y1{};
     std::optional<float> x2{};
     std::optional<float> y2{};
-    double radius = 0.0;                  // Circle only
+    double radius = 0.0;  // Circle only
     Colour colour = 0;
     friend bool operator==(const Call&, const Call&) = default;
   };

@@ -117,7 +117,7 @@ TEST(Circle, IsClippedToTheSurface) {
 // crosses the surface is visited.
 TEST(Circle, AHugeRingDrawsOnlyWhereItCrossesTheSurface) {
   RasterSurface raster(100, 100, kAt96Dpi, kPaper);
-  const double radius = 1e7;  // 666,667 pixels; the centre is still a whole single
+  const double radius = 1e7;                                  // 666,667 pixels; the centre is still a whole single
   raster.Circle(-radius + 50 * kAt96Dpi, 750, radius, kInk);  // crosses column 50 almost vertically
   const std::set<Cell> drawn = DrawnCells(raster);
   ASSERT_FALSE(drawn.empty());
@@ -131,7 +131,7 @@ TEST(Circle, AHugeRingDrawsOnlyWhereItCrossesTheSurface) {
 TEST(Circle, OffRangeCentresAndBadRadiiDrawNothingAndRaiseNothing) {
   const double inf = std::numeric_limits<double>::infinity();
   const double nan = std::numeric_limits<double>::quiet_NaN();
-  const double cases[][3] = {{1e39, 750, 30},  {750, -inf, 30}, {nan, 750, 30}, {750, 750, -1},
+  const double cases[][3] = {{1e39, 750, 30}, {750, -inf, 30}, {nan, 750, 30},   {750, 750, -1},
                              {750, 750, nan}, {750, 750, inf}, {750, 750, 1e39}, {-5000, 750, 30}};
   RasterSurface raster(100, 100, kAt96Dpi, kPaper);
   for (const auto& c : cases) EXPECT_NO_THROW(raster.Circle(c[0], c[1], c[2], kInk)) << c[0] << " " << c[2];

@@ -71,8 +71,9 @@ TEST(Line, EachStepTakesTheCellNearestTheExactLine) {
   std::uniform_real_distribution<double> within(0.0, 0.999);
   for (int i = 0; i < 3000; ++i) {
     const int ends[4] = {cell(random), cell(random), cell(random), cell(random)};
-    const std::set<Cell> drawn = LineCells((ends[0] + within(random)) * kAt96Dpi, (ends[1] + within(random)) * kAt96Dpi,
-                                           (ends[2] + within(random)) * kAt96Dpi, (ends[3] + within(random)) * kAt96Dpi, 100);
+    const std::set<Cell> drawn =
+        LineCells((ends[0] + within(random)) * kAt96Dpi, (ends[1] + within(random)) * kAt96Dpi,
+                  (ends[2] + within(random)) * kAt96Dpi, (ends[3] + within(random)) * kAt96Dpi, 100);
     const bool steep = std::abs(ends[3] - ends[1]) > std::abs(ends[2] - ends[0]);
     const auto major = [&](int k) { return ends[steep ? k + 1 : k]; };
     const auto minor = [&](int k) { return ends[steep ? k : k + 1]; };
@@ -110,9 +111,7 @@ TEST(Line, IsTheSameSetOfPixelsEitherWayRound) {
   EXPECT_EQ(LineCells(300, 6000, 1000, 10), LineCells(1000, 10, 300, 6000));
 }
 
-TEST(Line, AZeroLengthLineSetsOnePixel) {
-  EXPECT_EQ(LineCells(40, 40, 40, 40), (std::set<Cell>{{2, 2}}));
-}
+TEST(Line, AZeroLengthLineSetsOnePixel) { EXPECT_EQ(LineCells(40, 40, 40, 40), (std::set<Cell>{{2, 2}})); }
 
 // Clipping must not move the pixels: the part of a line inside a small
 // raster is the same as on a larger raster that contains the whole line,
@@ -149,7 +148,7 @@ TEST(Line, WithAnEndOffTheSingleRangeDrawsNothingAndRaisesNothing) {
   const double inf = std::numeric_limits<double>::infinity();
   const double nan = std::numeric_limits<double>::quiet_NaN();
   const double ends[][4] = {{0, 0, 1e39, 100}, {0, 0, 100, -1e39}, {-1e39, 0, 100, 100}, {0, inf, 100, 100},
-                            {0, 0, -inf, 100}, {nan, 0, 100, 100},  {0, 0, 100, nan}};
+                            {0, 0, -inf, 100}, {nan, 0, 100, 100}, {0, 0, 100, nan}};
   RasterSurface raster(100, 100, kAt96Dpi, kPaper);
   for (const auto& e : ends) EXPECT_NO_THROW(raster.Line(e[0], e[1], e[2], e[3], kInk));
   EXPECT_TRUE(DrawnCells(raster).empty());

@@ -1,12 +1,12 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <optional>
 #include <span>
 #include <sstream>
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "core/numbers/RuntimeError.h"
 #include "core/surface/RasterSurface.h"
@@ -37,7 +37,8 @@ struct SweepOutcome {
 
 template <typename SweepFn>
 SweepOutcome RunOnBackground(const RasterShape& shape, SweepFn sweep) {
-  SweepOutcome outcome{RasterSurface(shape.width, shape.height, shape.twipsPerPixel, 0xFFFFFF, shape.dotSize), std::nullopt};
+  SweepOutcome outcome{RasterSurface(shape.width, shape.height, shape.twipsPerPixel, 0xFFFFFF, shape.dotSize),
+                       std::nullopt};
   DrawPlotBackground(outcome.raster);
   try {
     sweep(outcome.raster);

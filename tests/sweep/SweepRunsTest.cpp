@@ -94,8 +94,15 @@ TEST(SweepRuns, NoRunForAFullScaleThatSweepsNothing) {
 }
 
 TEST(SweepRuns, MatchesTheSteppedSweepAtHandPickedFullScales) {
-  std::vector<double> scales = {1e-300, std::numeric_limits<double>::min(), 0.001, 0.005, 0.0078125,
-                                0.01, 0.015, 0.02, 0.03, 0.1, 0.5, 1, 3, 10, 20, 100, 1234.5678};
+  std::vector<double> scales = {1e-300,    std::numeric_limits<double>::min(),
+                                0.001,     0.005,
+                                0.0078125, 0.01,
+                                0.015,     0.02,
+                                0.03,      0.1,
+                                0.5,       1,
+                                3,         10,
+                                20,        100,
+                                1234.5678};
   // Powers of two and their neighbours: the sweep's binade seams sit there.
   for (int e = -8; e <= 14; ++e) {
     const double p = std::ldexp(1.0, e);
@@ -113,8 +120,7 @@ TEST(SweepRuns, MatchesTheSteppedSweepAtRandomFullScales) {
 
 TEST(SweepRuns, ChainsLikeTheSweepWhereItCannotBeStepped) {
   const double stall = std::ldexp(1.0, 47);  // from here on adding 0.01 no longer moves x
-  const double scales[] = {1e5,      1e6,           Down(stall), stall,    Up(stall), 3e14, 1e15,
-                           0x1p53,   1e20,          1e100,       1e300,    kMaxDouble};
+  const double scales[] = {1e5, 1e6, Down(stall), stall, Up(stall), 3e14, 1e15, 0x1p53, 1e20, 1e100, 1e300, kMaxDouble};
   for (const double fs : scales) ExpectRunsChainLikeTheSweep(fs, static_cast<std::uint64_t>(test::Scaled(2000)));
 }
 

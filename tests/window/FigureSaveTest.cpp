@@ -8,8 +8,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
-#include <QRect>
 #include <QPushButton>
+#include <QRect>
 #include <QTemporaryDir>
 #include <string>
 
@@ -98,7 +98,8 @@ TEST_F(FigureSaveTest, PdfPageShowsTheFigureAtItsTrueSizeAndTheEquation) {
   ASSERT_FALSE(SaveFigure(form.CurrentFigure(), path).has_value());
 
   // Without anti-aliasing no grey of the text edges can pass for the figure's.
-  RunTool("pdftoppm", {"-r", "300", "-aa", "no", "-aaVector", "no", "-png", "-singlefile", path, folder.filePath("page")});
+  RunTool("pdftoppm",
+          {"-r", "300", "-aa", "no", "-aaVector", "no", "-png", "-singlefile", path, folder.filePath("page")});
   const QImage page(folder.filePath("page.png"));
   ASSERT_FALSE(page.isNull());
   // 6400 twips = 4.44 in = 1333 pixels at 300 DPI.

@@ -5,13 +5,13 @@
 
 #include <QAccessible>
 #include <QAction>
-#include <QScreen>
 #include <QApplication>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <algorithm>
 #include <cmath>
@@ -112,8 +112,8 @@ void ExpectCaption(const ControlRow& row, const QWidget& widget) {
 }
 
 void ExpectColour(const ControlRow& row, QWidget& widget) {
-  const QColor platformDefault = QApplication::palette(&widget).color(
-      row.kind == ControlKind::TextBox ? QPalette::Text : QPalette::WindowText);
+  const QColor platformDefault =
+      QApplication::palette(&widget).color(row.kind == ControlKind::TextBox ? QPalette::Text : QPalette::WindowText);
   const QColor expected = row.colour ? ToQColor(*row.colour) : platformDefault;
   switch (row.kind) {
     case ControlKind::Label:
@@ -180,11 +180,11 @@ TEST_F(Form1Test, TheFormScalesWithTheWindowKeepingItsProportions) {
     QPoint origin;
   };
   const Case cases[] = {
-      {{1948, 1152}, 2.0, {0, 0}},     // 200 %
-      {{1948, 1300}, 2.0, {0, 74}},    // taller: centred vertically
-      {{2500, 1152}, 2.0, {276, 0}},   // wider: centred across
-      {{487, 288}, 0.5, {0, 0}},       // smaller than the layout: scaled down, nothing hidden
-      {{974, 576}, 1.0, {0, 0}},       // back at 100 %
+      {{1948, 1152}, 2.0, {0, 0}},    // 200 %
+      {{1948, 1300}, 2.0, {0, 74}},   // taller: centred vertically
+      {{2500, 1152}, 2.0, {276, 0}},  // wider: centred across
+      {{487, 288}, 0.5, {0, 0}},      // smaller than the layout: scaled down, nothing hidden
+      {{974, 576}, 1.0, {0, 0}},      // back at 100 %
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(::testing::Message() << c.window.width() << "x" << c.window.height());
@@ -345,7 +345,7 @@ TEST_F(Form1Test, TheDecimalMarkIsTheSystemLocales) {
 // ---- the repaint model ----------------------------------------------------
 
 TEST_F(Form1Test, TheFirstShowPaintsThePlotBackground) {
-  EXPECT_EQ(Pixel(213, 213), 0u);           // the axes cross
+  EXPECT_EQ(Pixel(213, 213), 0u);            // the axes cross
   EXPECT_EQ(Pixel(0, 266), 0x0000FFu);       // the red edge dot at (0, 4000)
   EXPECT_EQ(Pixel(600, 300), Background());  // right of the plot area
   // The toolkit's window colour, light grey: the commands' white and yellow
@@ -378,9 +378,7 @@ TEST_F(Form1Test, UncoveringOrGrowingRedrawsTheLastFigure) {
   Press("Command3");
   const std::vector<std::uint32_t> drawn(form.Raster().Data(),
                                          form.Raster().Data() + form.Raster().Width() * form.Raster().Height());
-  const auto stillDrawn = [&] {
-    return std::equal(drawn.begin(), drawn.end(), form.Raster().Data());
-  };
+  const auto stillDrawn = [&] { return std::equal(drawn.begin(), drawn.end(), form.Raster().Data()); };
 
   form.Uncover({100, 100, 200, 200});
   EXPECT_TRUE(stillDrawn()) << "uncovered";
@@ -442,8 +440,8 @@ QString Accessible(QWidget* widget, QAccessible::Text what) {
 }
 
 TEST_F(Form1Test, EveryControlHasSomethingToSpeak) {
-  const std::map<std::string, QString> boxes = {{"Text1(0)", "x1"}, {"Text2(0)", "y1"}, {"Text1(1)", "x2"},
-                                                {"Text2(1)", "y2"}, {"Text1(2)", "x3"}, {"Text2(2)", "y3"},
+  const std::map<std::string, QString> boxes = {{"Text1(0)", "x1"},      {"Text2(0)", "y1"}, {"Text1(1)", "x2"},
+                                                {"Text2(1)", "y2"},      {"Text1(2)", "x3"}, {"Text2(2)", "y3"},
                                                 {"Text4", "Fondo scala"}};
   for (const FormControl& c : form.Controls()) {
     SCOPED_TRACE(NameOf(*c.row));

@@ -96,7 +96,7 @@ TEST(LayoutTable, EveryTextBoxHasAHeadingToBeSpokenBy) {
 
 TEST(LayoutTable, FindTellsMissingControlsApart) {
   EXPECT_EQ(Find("Label13")->caption.size(), 78u);  // 77 characters, "à" two bytes of UTF-8
-  EXPECT_EQ(Find("Text1"), nullptr);                 // an array needs its index
+  EXPECT_EQ(Find("Text1"), nullptr);                // an array needs its index
   EXPECT_EQ(Find("Text1", 3), nullptr);
   EXPECT_EQ(Find("Form1"), nullptr);
 }

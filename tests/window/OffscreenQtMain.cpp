@@ -1,5 +1,6 @@
-#include <QApplication>
 #include <gtest/gtest.h>
+
+#include <QApplication>
 
 // The in-process window tests run on Qt's offscreen platform at 96 DPI,
 // whatever the machine: one pixel is 15 twips.

@@ -83,9 +83,7 @@ std::optional<std::string> ReadText(const LastCommand& last, const ControlId& bo
 std::string ValueOf(const std::optional<std::string>& typed, std::string_view mark) {
   return typed ? AsRead(*typed, mark) : std::string(kNotRead);
 }
-std::string TypedOf(const std::optional<std::string>& typed) {
-  return typed ? Quoted(*typed) : std::string(kNotRead);
-}
+std::string TypedOf(const std::optional<std::string>& typed) { return typed ? Quoted(*typed) : std::string(kNotRead); }
 
 std::string InputLine(const InputRow& row, const LastCommand& last, std::string_view mark) {
   const std::optional<std::string> x = ReadText(last, row.xBox);
@@ -93,8 +91,8 @@ std::string InputLine(const InputRow& row, const LastCommand& last, std::string_
     return std::string(row.heading) + " = " + ValueOf(x, mark) + "   (scritto " + TypedOf(x) + ")\n";
   }
   const std::optional<std::string> y = ReadText(last, *row.yBox);
-  return std::string(row.heading) + " = (" + ValueOf(x, mark) + "; " + ValueOf(y, mark) + ")   (scritti " +
-         TypedOf(x) + "; " + TypedOf(y) + ")\n";
+  return std::string(row.heading) + " = (" + ValueOf(x, mark) + "; " + ValueOf(y, mark) + ")   (scritti " + TypedOf(x) +
+         "; " + TypedOf(y) + ")\n";
 }
 
 // A static caption, as the layout gives it.

@@ -8,8 +8,8 @@ using enum ControlKind;
 // Colours as the old form stored them (0x00BBGGRR, in decimal).
 constexpr Colour kRed = 255;
 constexpr Colour kBlue = 16711680;
-constexpr Colour kDarkGreen = 32768;  // P3's labels
-constexpr Colour kMagenta = 16711935; // P3's text boxes, not green
+constexpr Colour kDarkGreen = 32768;   // P3's labels
+constexpr Colour kMagenta = 16711935;  // P3's text boxes, not green
 constexpr Colour kMarkerGreen = 49152;
 constexpr std::optional<Colour> kDefault = std::nullopt;
 

@@ -64,9 +64,9 @@ std::size_t ScientificLength(const ShortestDecimal& d) {
 std::size_t FixedLength(const ShortestDecimal& d) {
   const auto n = static_cast<long>(d.digits.size());
   const long e = d.exponent;
-  if (e < 0) return static_cast<std::size_t>(n + 1 - e);  // "0.00ddd"
+  if (e < 0) return static_cast<std::size_t>(n + 1 - e);   // "0.00ddd"
   if (n <= e + 1) return static_cast<std::size_t>(e + 1);  // a whole number
-  return static_cast<std::size_t>(n + 1);                   // "dd.ddd"
+  return static_cast<std::size_t>(n + 1);                  // "dd.ddd"
 }
 
 std::string Scientific(const ShortestDecimal& d) {

@@ -33,7 +33,7 @@ double RoundScaled(const Integer& whole, bool inexact, std::int64_t exponent) {
   const std::int64_t length = BitLength(whole);
   const std::int64_t step = std::max(length + exponent - kMantissaBits, kFinestStep);
   const std::int64_t dropped = step - exponent;  // at least 2
-  if (dropped > length) return 0.0;               // below half the finest step
+  if (dropped > length) return 0.0;              // below half the finest step
   Integer kept = whole >> dropped;
   const Integer rest = whole - (kept << dropped);
   const Integer half = Integer(1) << (dropped - 1);

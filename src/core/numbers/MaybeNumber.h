@@ -10,7 +10,7 @@ namespace pr {
 // stay so when the sweep runs no step.
 class MaybeNumber {
  public:
-  MaybeNumber() = default;  // unset
+  MaybeNumber() = default;                          // unset
   MaybeNumber(double v) : value_(v), set_(true) {}  // NOLINT: reads like an assignment
 
   bool IsUnset() const { return !set_; }

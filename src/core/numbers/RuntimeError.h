@@ -8,8 +8,8 @@ namespace pr {
 // The run-time errors a service can raise. The numbers are the ones a student
 // sees in the message box, as the old forms runtime numbered them.
 enum class ErrorCode : int {
-  InvalidCall = 5,     // e.g. the square root of a negative number
-  Overflow = 6,        // a result too large for a double
+  InvalidCall = 5,  // e.g. the square root of a negative number
+  Overflow = 6,     // a result too large for a double
   DivisionByZero = 11,
 };
 

@@ -27,8 +27,7 @@ constexpr Colour FromChannels(int red, int green, int blue) {
 // The raster keeps pixels as 0xFFRRGGBB, the layout a QImage of format
 // RGB32 reads without conversion. Red and blue change places, and back.
 constexpr std::uint32_t ToRgb32(Colour c) {
-  return 0xFF000000u | (static_cast<std::uint32_t>(Red(c)) << 16) | (c & 0xFF00u) |
-         static_cast<std::uint32_t>(Blue(c));
+  return 0xFF000000u | (static_cast<std::uint32_t>(Red(c)) << 16) | (c & 0xFF00u) | static_cast<std::uint32_t>(Blue(c));
 }
 constexpr Colour FromRgb32(std::uint32_t p) { return ToRgb32(p) & 0x00FFFFFFu; }
 

@@ -28,8 +28,8 @@ inline double ReachOf(double radius) {
 // the ring is steeper than 45 degrees in its direction, so the ring has one
 // pixel per step and no gaps. Only cells on the raster are visited.
 template <class Plot>
-void SweepHalf(double centreAcross, double centreAlong, double radius, double reach, int acrossCount,
-               int alongCount, Plot&& plot) {
+void SweepHalf(double centreAcross, double centreAlong, double radius, double reach, int acrossCount, int alongCount,
+               Plot&& plot) {
   const double first = std::max(centreAcross - reach, 0.0);
   const double last = std::min(centreAcross + reach, static_cast<double>(acrossCount) - 1.0);
   if (!(first <= last)) return;

@@ -14,9 +14,7 @@ namespace {
 
 int NotNegative(int size) { return std::max(size, 0); }
 
-std::size_t AreaOf(int width, int height) {
-  return static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
-}
+std::size_t AreaOf(int width, int height) { return static_cast<std::size_t>(width) * static_cast<std::size_t>(height); }
 
 double CheckedTwipsPerPixel(double twipsPerPixel) {
   if (!(twipsPerPixel > 0.0) || !std::isfinite(twipsPerPixel)) {

@@ -18,9 +18,7 @@ struct PixelRect {
   int y = 0;
   int width = 0;
   int height = 0;
-  bool Contains(int px, int py) const {
-    return px >= x && px < x + width && py >= y && py < y + height;
-  }
+  bool Contains(int px, int py) const { return px >= x && px < x + width && py >= y && py < y + height; }
   friend bool operator==(const PixelRect&, const PixelRect&) = default;
 };
 

@@ -1,3 +1,5 @@
+#include "geometry/sweep/FastSweep.h"
+
 #include <algorithm>
 #include <optional>
 #include <vector>
@@ -5,7 +7,6 @@
 #include "core/numbers/RuntimeError.h"
 #include "core/surface/RasterSurface.h"
 #include "core/surface/SingleCoordinates.h"
-#include "geometry/sweep/FastSweep.h"
 #include "geometry/sweep/SweepCellEdges.h"
 #include "geometry/sweep/SweepHits.h"
 #include "geometry/sweep/SweepPositions.h"
@@ -47,8 +48,8 @@ struct LineHit {
   }
 };
 
-void CollectHits(const RasterSurface& raster, const SweepPositions& positions, SweepPosition last,
-                 double fullScale, double scale, std::span<const TracedLine> lines, std::vector<LineHit>& out) {
+void CollectHits(const RasterSurface& raster, const SweepPositions& positions, SweepPosition last, double fullScale,
+                 double scale, std::span<const TracedLine> lines, std::vector<LineHit>& out) {
   const double twipsPerPixel = raster.TwipsPerPixel();
   const SweepCellEdges columns(twipsPerPixel, raster.Width());
   const SweepCellEdges rows(twipsPerPixel, raster.Height());

@@ -1,7 +1,8 @@
+#include "geometry/sweep/PlainSweep.h"
+
 #include <vector>
 
 #include "core/surface/Surface.h"
-#include "geometry/sweep/PlainSweep.h"
 #include "geometry/sweep/SweepSteps.h"
 
 namespace pr {

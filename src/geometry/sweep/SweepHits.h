@@ -47,8 +47,8 @@ struct SweepHit {
 template <typename SampleAtFn>
 class SweepHitFinder {
  public:
-  SweepHitFinder(const SweepPositions& positions, const SweepCellEdges& columns, const SweepCellEdges& rows,
-                 int width, int height, SampleAtFn sampleAt)
+  SweepHitFinder(const SweepPositions& positions, const SweepCellEdges& columns, const SweepCellEdges& rows, int width,
+                 int height, SampleAtFn sampleAt)
       : positions_(positions), columns_(columns), rows_(rows), width_(width), height_(height), sampleAt_(sampleAt) {}
 
   void Find(SweepPosition first, SweepPosition last, std::vector<SweepHit>& hits) const {
@@ -59,8 +59,8 @@ class SweepHitFinder {
   bool OnRaster(PixelCell c) const { return c.column >= 0 && c.column < width_ && c.row >= 0 && c.row < height_; }
 
   bool OffOnOneSide(PixelCell a, PixelCell b) const {
-    return (a.column < 0 && b.column < 0) || (a.column >= width_ && b.column >= width_) ||
-           (a.row < 0 && b.row < 0) || (a.row >= height_ && b.row >= height_);
+    return (a.column < 0 && b.column < 0) || (a.column >= width_ && b.column >= width_) || (a.row < 0 && b.row < 0) ||
+           (a.row >= height_ && b.row >= height_);
   }
 
   // Reports come in sweep order and a pixel's steps are contiguous, so a
@@ -107,8 +107,8 @@ class SweepHitFinder {
     // An edge at or beyond an end (a dot exactly on a midpoint, say) is
     // probed right next to that end.
     const std::uint64_t span = b.index - a.index;
-    const double offset = std::clamp(std::floor(fraction * static_cast<double>(span)), 1.0,
-                                     static_cast<double>(span - 1));
+    const double offset =
+        std::clamp(std::floor(fraction * static_cast<double>(span)), 1.0, static_cast<double>(span - 1));
     return SweepPosition{a.run, a.index + static_cast<std::uint64_t>(offset)};
   }
 

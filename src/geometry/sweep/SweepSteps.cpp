@@ -27,9 +27,7 @@ struct Binade {
   int exponent = 0;
   // How many spacings of this binade a non-negative multiple of the spacing
   // holds; a magnitude inside the binade gives its significand, in [2^52, 2^53).
-  std::uint64_t Units(double amount) const {
-    return static_cast<std::uint64_t>(std::ldexp(amount, 53 - exponent));
-  }
+  std::uint64_t Units(double amount) const { return static_cast<std::uint64_t>(std::ldexp(amount, 53 - exponent)); }
   double Top() const { return std::ldexp(1.0, exponent); }  // infinite for the last binade
 };
 

@@ -39,16 +39,18 @@ Working WorkingOfClick(std::string_view button, const Form& form, std::string_vi
   try {
     const CommandInput input = ReadCommandInput(form);
     if (FullScaleGuardStops(input)) {
-      return OneLine(line, "Fondo scala 0: il comando ridisegna solo il piano cartesiano e si ferma; non disegna "
-                           "punti né rette e i suoi risultati restano quelli di prima.");
+      return OneLine(line,
+                     "Fondo scala 0: il comando ridisegna solo il piano cartesiano e si ferma; non disegna "
+                     "punti né rette e i suoi risultati restano quelli di prima.");
     }
     if (line == nullptr) return PointsWorking(input, form.DecimalMark());
     return LineWorking(*line, input, form.DecimalMark());
   } catch (const RuntimeError&) {
     // The labels were written, but a value only the working uses (the
     // semiperimeter's sum) is too large to write down.
-    return OneLine(line, "Il procedimento non si può scrivere: un valore intermedio supera il più grande numero "
-                         "rappresentabile.");
+    return OneLine(line,
+                   "Il procedimento non si può scrivere: un valore intermedio supera il più grande numero "
+                   "rappresentabile.");
   }
 }
 

@@ -24,13 +24,9 @@ cpp_int PowerOfTen(int exponent) {
 }
 
 // Whether v·10^decimals is a whole number.
-bool HasDecimalsAtMost(const Rational& v, int decimals) {
-  return PowerOfTen(decimals) % denominator(v) == 0;
-}
+bool HasDecimalsAtMost(const Rational& v, int decimals) { return PowerOfTen(decimals) % denominator(v) == 0; }
 
-std::string Signed(bool negative, std::string digits) {
-  return negative ? std::string(kMinus) + digits : digits;
-}
+std::string Signed(bool negative, std::string digits) { return negative ? std::string(kMinus) + digits : digits; }
 
 // v, a decimal with at most `decimals` digits after the mark, written out.
 std::string DecimalDigits(const Rational& v, int decimals, std::string_view mark) {

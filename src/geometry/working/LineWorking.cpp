@@ -3,9 +3,9 @@
 #include <array>
 #include <string>
 
+#include "geometry/CoefficientText.h"
 #include "geometry/ExactGeometry.h"
 #include "geometry/sweep/LineSweep.h"
-#include "geometry/CoefficientText.h"
 #include "geometry/working/ExactText.h"
 #include "geometry/working/WorkingWriter.h"
 
@@ -13,7 +13,6 @@ namespace pr::working {
 namespace {
 
 using std::string;
-
 
 // The working's view of a slope or intercept label text: "+ 2,00" is 2,00,
 // "- 0,50" is −0,50, "0" stays.
@@ -43,7 +42,8 @@ class LineWriter : WorkingWriter {
     working_.items.emplace_back(Heading{LineHeading(spec_)});
     if (!SweepHasSteps(input_.fullScale)) {
       Say("Fondo scala negativo: il comando non traccia la retta e non calcola m e q, per questo l'etichetta "
-          "mostra \"" + LabelEquation(MaybeNumber(), MaybeNumber()) + "\".");
+          "mostra \"" +
+          LabelEquation(MaybeNumber(), MaybeNumber()) + "\".");
     } else if (line_.IsVertical()) {
       NoEquation();
     } else {
@@ -59,24 +59,25 @@ class LineWriter : WorkingWriter {
   string LabelEquation(const MaybeNumber& m, const MaybeNumber& q) const {
     return EquationText(spec_, m, q, notation_.Mark()).substr(spec_.heading.size());
   }
-  string Shown(double coefficient) const {
-    return WorkingCoefficient(CoefficientText(coefficient, notation_.Mark()));
-  }
+  string Shown(double coefficient) const { return WorkingCoefficient(CoefficientText(coefficient, notation_.Mark())); }
   // A value as the working writes it: exact, or as its label would show it.
   string Written(const Coefficient& v) const { return notation_.Exact() ? Exact(v.exact) : Shown(v.value); }
 
   void NoEquation() {
     const string keeps = "Per questo il comando non traccia la retta e l'etichetta mantiene il testo che aveva.";
     if (line_.IsHorizontal()) {
-      Say(PointName(a_) + " e " + PointName(b_) + " coincidono: per un solo punto passano infinite rette, quindi la retta "
-          "non è determinata. " + keeps);
+      Say(PointName(a_) + " e " + PointName(b_) +
+          " coincidono: per un solo punto passano infinite rette, quindi la retta "
+          "non è determinata. " +
+          keeps);
       return;
     }
     const string c = In('x', a_, false);
-    Say(CoordinateName('x', a_) + " = " + CoordinateName('x', b_) + " = " + c + ": la retta per " + PointName(a_) + " e " +
-        PointName(b_) + " è verticale, x = " + c + ". Non ha un'equazione della forma y = m·x + q, perché in m = (" +
-        CoordinateName('y', b_) + " − " + CoordinateName('y', a_) + ")/(" + CoordinateName('x', b_) + " − " +
-        CoordinateName('x', a_) + ") il denominatore è 0. " + keeps);
+    Say(CoordinateName('x', a_) + " = " + CoordinateName('x', b_) + " = " + c + ": la retta per " + PointName(a_) +
+        " e " + PointName(b_) + " è verticale, x = " + c +
+        ". Non ha un'equazione della forma y = m·x + q, perché in m = (" + CoordinateName('y', b_) + " − " +
+        CoordinateName('y', a_) + ")/(" + CoordinateName('x', b_) + " − " + CoordinateName('x', a_) +
+        ") il denominatore è 0. " + keeps);
   }
 
   // "2x + 1", "−(1/2)x + 3", "x", "4"
@@ -114,8 +115,8 @@ class LineWriter : WorkingWriter {
     }
 
     Step slope{.quantity = "m",
-               .formula = "(" + CoordinateName('y', b_) + " − " + CoordinateName('y', a_) + ")/(" + CoordinateName('x', b_) +
-                          " − " + CoordinateName('x', a_) + ")",
+               .formula = "(" + CoordinateName('y', b_) + " − " + CoordinateName('y', a_) + ")/(" +
+                          CoordinateName('x', b_) + " − " + CoordinateName('x', a_) + ")",
                .substitution = "(" + In('y', b_, false) + " − " + In('y', a_, true) + ")/(" + In('x', b_, false) +
                                " − " + In('x', a_, true) + ")"};
     const bool slopeIsShort = HasTwoDecimalsAtMost(line_.Rise(), line_.Run(), 0);
@@ -151,7 +152,8 @@ class LineWriter : WorkingWriter {
     const string point = "(0; " + Written(q) + ")";
     if (line_.IsHorizontal()) {
       Say("Una retta orizzontale ha per perpendicolare una retta verticale, che non ha pendenza: −1/m non esiste "
-          "per m = 0. La perpendicolare passa per " + point + ", quindi è l'asse y: x = 0.");
+          "per m = 0. La perpendicolare passa per " +
+          point + ", quindi è l'asse y: x = 0.");
       return;
     }
     Coefficient perpendicular{.value = line_.PerpendicularSlope()};
@@ -179,7 +181,8 @@ class LineWriter : WorkingWriter {
 }  // namespace
 
 std::string LineHeading(const LineCommandSpec& spec) {
-  return "Retta per " + PointName(spec.first) + "-" + PointName(spec.second) + (spec.perpendicular ? " e perpendicolare" : "");
+  return "Retta per " + PointName(spec.first) + "-" + PointName(spec.second) +
+         (spec.perpendicular ? " e perpendicolare" : "");
 }
 
 Working LineWorking(const LineCommandSpec& spec, const CommandInput& input, std::string_view mark) {

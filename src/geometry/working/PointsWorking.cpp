@@ -39,8 +39,8 @@ class PointsWriter : WorkingWriter {
  public:
   PointsWriter(const CommandInput& input, std::string_view mark)
       : WorkingWriter(input, AllShort(input), mark, Working{{Heading{string(kPointsHeading)}}}),
-        scale_({&input.exact1.x, &input.exact1.y, &input.exact2.x, &input.exact2.y, &input.exact3.x,
-                &input.exact3.y}) {}
+        scale_({&input.exact1.x, &input.exact1.y, &input.exact2.x, &input.exact2.y, &input.exact3.x, &input.exact3.y}) {
+  }
 
   Working Write() {
     if (input_.fullScale < 0) {
@@ -93,8 +93,8 @@ class PointsWriter : WorkingWriter {
     side.shown = ShownNumber(side.value, kDistancePattern, notation_.Mark());
 
     Step step{.quantity = DistanceName(pair),
-              .formula = "√((" + CoordinateName('x', j) + " − " + CoordinateName('x', i) + ")² + (" + CoordinateName('y', j) +
-                         " − " + CoordinateName('y', i) + ")²)",
+              .formula = "√((" + CoordinateName('x', j) + " − " + CoordinateName('x', i) + ")² + (" +
+                         CoordinateName('y', j) + " − " + CoordinateName('y', i) + ")²)",
               .substitution = "√((" + In('x', j, false) + " − " + In('x', i, true) + ")² + (" + In('y', j, false) +
                               " − " + In('y', i, true) + ")²)"};
     bool exact = false;
@@ -121,8 +121,7 @@ class PointsWriter : WorkingWriter {
 
   // s = (a + b + c)/2: exact when the three sides are fractions.
   std::optional<Rational> SemiperimeterStep(const std::array<Side, 3>& sides) {
-    const double s =
-        checked::Div(checked::Add(checked::Add(sides[0].value, sides[1].value), sides[2].value), 2.0);
+    const double s = checked::Div(checked::Add(checked::Add(sides[0].value, sides[1].value), sides[2].value), 2.0);
     const bool exactForms = notation_.Exact();
     const auto form = [&](const Side& side) { return exactForms ? side.exactForm : side.shown; };
     Step step{.quantity = "s",
@@ -183,22 +182,19 @@ class PointsWriter : WorkingWriter {
       if (sides[k].squareInUnits > sides[longest].squareInUnits) longest = k;
     }
     const string name = DistanceName(kPairs[longest]);
-    const bool coincident =
-        sides[0].squareInUnits == 0 || sides[1].squareInUnits == 0 || sides[2].squareInUnits == 0;
+    const bool coincident = sides[0].squareInUnits == 0 || sides[1].squareInUnits == 0 || sides[2].squareInUnits == 0;
     Say(string(coincident ? "Due punti coincidono, quindi i tre punti stanno su una stessa retta"
                           : "I tre punti sono allineati: stanno su una stessa retta") +
         " e non formano un vero triangolo. Il lato più lungo, " + name +
-        ", è la somma degli altri due, quindi s = " + name + ", il fattore (s − " + name +
-        ") vale 0 e l'area è 0.");
+        ", è la somma degli altri due, quindi s = " + name + ", il fattore (s − " + name + ") vale 0 e l'area è 0.");
   }
 
   void CoordinatesStep() {
     Step step{.quantity = "A",
               .formula = "½·|x1·(y2 − y3) + x2·(y3 − y1) + x3·(y1 − y2)|",
-              .substitution = "½·|" + In('x', 0, false) + "·(" + In('y', 1, false) + " − " + In('y', 2, true) +
-                              ") + " + In('x', 1, true) + "·(" + In('y', 2, false) + " − " + In('y', 0, true) +
-                              ") + " + In('x', 2, true) + "·(" + In('y', 0, false) + " − " + In('y', 1, true) +
-                              ")|"};
+              .substitution = "½·|" + In('x', 0, false) + "·(" + In('y', 1, false) + " − " + In('y', 2, true) + ") + " +
+                              In('x', 1, true) + "·(" + In('y', 2, false) + " − " + In('y', 0, true) + ") + " +
+                              In('x', 2, true) + "·(" + In('y', 0, false) + " − " + In('y', 1, true) + ")|"};
     if (notation_.Exact()) {
       string terms = Exact(Term(0));
       for (int i = 1; i < 3; ++i) {
