@@ -8,6 +8,7 @@
 #include <cstring>
 #include <limits>
 #include <random>
+#include <vector>
 
 #include "core/numbers/ExactMath.h"
 #include "core/numbers/RuntimeError.h"
@@ -82,6 +83,35 @@ TEST(ExactMath, RaisesOverflowOnlyBeyondTheLargestDouble) {
   EXPECT_EQ(SqrtToDouble(Rational(25, 4)), 2.5);
   EXPECT_EQ(SqrtToDouble(0), 0.0);
   EXPECT_THROW(SqrtToDouble(-1), RuntimeError);
+}
+
+// Boost's own conversion, which goes through streams, is the reference; the
+// chunks of nineteen digits are where a dropped or extra zero would hide.
+TEST(ExactMath, DigitsAsBoostWritesThem) {
+  const Integer chunk = PowerOfTen(19);
+  std::vector<Integer> values = {0,
+                                 1,
+                                 9,
+                                 10,
+                                 chunk - 1,
+                                 chunk,
+                                 chunk + 1,
+                                 chunk * chunk,
+                                 chunk * chunk + 7,
+                                 (Integer(1) << 64) - 1,
+                                 Integer(1) << 64,
+                                 PowerOfTen(100) + 1,
+                                 PowerOfTen(400)};
+  std::mt19937_64 random(23);
+  for (int i = 0; i < 50; ++i) {
+    Integer n = random();
+    for (int limbs = static_cast<int>(random() % 6); limbs > 0; --limbs) n = (n << 64) + random();
+    values.push_back(n);
+  }
+  for (const Integer& n : values) {
+    EXPECT_EQ(Digits(n), n.str());
+    EXPECT_EQ(Digits(-n), Integer(-n).str());
+  }
 }
 
 TEST(ExactMath, NearestOnRandomFractionsOfEveryMagnitude) {

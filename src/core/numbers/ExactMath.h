@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "core/numbers/Rational.h"
 
@@ -13,6 +14,11 @@ using Integer = boost::multiprecision::cpp_int;
 
 // 10^exponent, exponent >= 0.
 Integer PowerOfTen(std::int64_t exponent);
+
+// The decimal digits of n, "-" before a negative one. Boost's own conversion
+// goes through streams and the locale, which alone would double the page's
+// WebAssembly module.
+std::string Digits(const Integer& n);
 
 // The double nearest `value`, ties to even. Raises Overflow (a RuntimeError)
 // when that is beyond the largest double; a value below half the smallest
