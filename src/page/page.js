@@ -125,6 +125,9 @@
       if (row.colour) label.style.color = row.colour;
       if (row.fontPixels !== this.layout.fontPixels) label.style.font = fontOf(this.layout, row.fontPixels);
       label.style.minHeight = `${row.height}px`;
+      // An auto-size label grows to the right up to the form's edge: the
+      // form's scroll area never grows where "clip" is unknown.
+      if (row.autoSize) label.style.maxWidth = `${this.layout.width - row.left}px`;
       // The name stays the caption, so a screen reader reads the values; the
       // description says what the value is.
       if (row.spoken) label.setAttribute('aria-description', row.spoken);
