@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/form/Form.h"
@@ -55,6 +56,7 @@ class PageForm final : public Form {
   // The working of the last button pressed ("Procedimento"); empty before any.
   const working::Working& LastWorking() const { return working_; }
   double DevicePixelRatio() const { return ratio_; }
+  void SetDecimalMark(std::string decimalMark) { decimalMark_ = std::move(decimalMark); }
 
   // Form
   std::string Text(std::string_view name, int index = kNoIndex) const override;
