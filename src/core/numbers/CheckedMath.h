@@ -16,7 +16,6 @@ inline double Finite(double r) {
 }
 
 inline double Add(double a, double b) { return Finite(a + b); }
-inline double Sub(double a, double b) { return Finite(a - b); }
 inline double Mul(double a, double b) { return Finite(a * b); }
 
 inline double Div(double a, double b) {
@@ -24,11 +23,6 @@ inline double Div(double a, double b) {
     throw RuntimeError(a == 0.0 ? ErrorCode::Overflow : ErrorCode::DivisionByZero);
   }
   return Finite(a / b);
-}
-
-inline double Sqr(double a) {
-  if (a < 0.0) throw RuntimeError(ErrorCode::InvalidCall);
-  return std::sqrt(a);
 }
 
 }  // namespace pr::checked

@@ -122,6 +122,4 @@ std::string Digits(const Integer& n) {
 
 double ToDouble(const Rational& value) { return QuotientToDouble(numerator(value), denominator(value)); }
 
-double SqrtToDouble(const Rational& value) { return SqrtQuotientToDouble(numerator(value), denominator(value)); }
-
 }  // namespace pr::exact
