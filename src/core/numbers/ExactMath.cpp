@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <string>
+#include <cstdio>
+#include <vector>
 
 #include "core/numbers/RuntimeError.h"
 
@@ -97,27 +98,25 @@ double SqrtQuotientToDouble(const Integer& numerator, const Integer& denominator
 
 Integer PowerOfTen(std::int64_t exponent) { return pow(Integer(10), static_cast<unsigned>(exponent)); }
 
-std::string Digits(const Integer& n) {
-  if (n == 0) return "0";
-  // Nineteen digits at a time: the largest power of ten a 64-bit part holds.
-  constexpr int kChunkDigits = 19;
-  const Integer chunk(std::uint64_t{10'000'000'000'000'000'000u});
-  std::string reversed;
-  Integer rest = abs(n);
-  Integer quotient;
-  Integer part;
-  while (rest != 0) {
-    divide_qr(rest, chunk, quotient, part);
-    auto digits = part.convert_to<std::uint64_t>();
-    // The leading chunk has no zeros before it.
-    for (int i = 0; i < kChunkDigits && (quotient != 0 || digits != 0); ++i) {
-      reversed += static_cast<char>('0' + digits % 10);
-      digits /= 10;
-    }
-    rest.swap(quotient);
+std::string Digits(const Integer& value) {
+  // Eighteen digits at a time, lowest first: each chunk fits a uint64_t.
+  const Integer chunkSize(1'000'000'000'000'000'000ULL);
+  std::vector<unsigned long long> chunks;
+  Integer rest = abs(value);
+  do {
+    Integer chunk;
+    divide_qr(rest, chunkSize, rest, chunk);
+    chunks.push_back(chunk.convert_to<unsigned long long>());
+  } while (rest != 0);
+  std::string text = value < 0 ? "-" : "";
+  char digits[24];
+  std::snprintf(digits, sizeof digits, "%llu", chunks.back());
+  text += digits;
+  for (auto chunk = chunks.rbegin() + 1; chunk != chunks.rend(); ++chunk) {
+    std::snprintf(digits, sizeof digits, "%018llu", *chunk);
+    text += digits;
   }
-  if (n < 0) reversed += '-';
-  return {reversed.rbegin(), reversed.rend()};
+  return text;
 }
 
 double ToDouble(const Rational& value) { return QuotientToDouble(numerator(value), denominator(value)); }

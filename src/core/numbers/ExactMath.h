@@ -15,10 +15,9 @@ using Integer = boost::multiprecision::cpp_int;
 // 10^exponent, exponent >= 0.
 Integer PowerOfTen(std::int64_t exponent);
 
-// The decimal digits of n, "-" before a negative one. Boost's own conversion
-// goes through streams and the locale, which alone would double the page's
-// WebAssembly module.
-std::string Digits(const Integer& n);
+// The integer in decimal digits, "-" before a negative one: "-1234". Made
+// without streams, which would weigh down the page's WebAssembly module.
+std::string Digits(const Integer& value);
 
 // The double nearest `value`, ties to even. Raises Overflow (a RuntimeError)
 // when that is beyond the largest double; a value below half the smallest
