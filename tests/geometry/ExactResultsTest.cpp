@@ -61,11 +61,7 @@ TEST(ExactResults, ShowTheExactValueRoundedOnce) {
        ResultLabel::DistanceP1P2,
        " 0.20"},
       // Three points on one line as typed: area 0, whatever rounding did.
-      {"collinear tens",
-       Command1_Click,
-       {"9", "-2", "-18", "10", "-36", "18", "10"},
-       ResultLabel::Area,
-       " 0.00"},
+      {"collinear tens", Command1_Click, {"9", "-2", "-18", "10", "-36", "18", "10"}, ResultLabel::Area, " 0.00"},
       {"collinear hundreds",
        Command1_Click,
        {"579", "225", "-31", "-385", "939", "585", "10"},
