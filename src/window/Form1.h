@@ -51,8 +51,9 @@ class Form1 final : public QWidget, public Form {
   // The form's scale (1 at 100 %) and where its top-left corner stands.
   double Scale() const { return placement_.scale; }
   QPoint FormOrigin() const { return placement_.origin; }
-  // Sizes the window so the form stands at `scale` (within the screen),
-  // leaving full screen or maximised first.
+  // Sizes the window so the form stands at `scale` (beside the working's
+  // pane when it shows one), leaving full screen or maximised first; the
+  // window with its frame stays within the screen's available area.
   void ZoomTo(double scale);
   void SetFullScreen(bool fullScreen);
   // A control by name and index, for tests and the accessibility check.
@@ -64,20 +65,34 @@ class Form1 final : public QWidget, public Form {
   Figure CurrentFigure() const;
   // The last command's working, as the "Procedimento" window shows it.
   const working::Working& LastWorking() const { return working_; }
-  // Shows or hides the "Procedimento" window beside the form.
+  // Shows or hides the "Procedimento": in its own window beside the form
+  // where the screen has room, else (and always when maximised or in full
+  // screen) as a pane of this window, the form fitted to the rest.
   void ShowWorking(bool show);
+  bool WorkingInPane() const;
 
  protected:
   void showEvent(QShowEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
 
  private:
   class ShowingReporter;
 
   QSize BaseSize() const;
+  double DpiScale() const;
+  // Where the form stands in the window now, beside the working's pane if any.
+  FormPlacement CurrentPlacement() const;
   void FollowWindow();
+  // The working beside the form's window (`frame`: where it stands, frame
+  // included) where there is room, else in a pane.
+  void ArrangeWorking(const QRect& frame);
+  // Remembers where the window stands while neither maximised nor in full
+  // screen, to put the working beside it once it is normal again.
+  void KeepNormalFrame();
   bool FollowScale();
   // The plane drawn anew with the last command's figure over it.
   void RedrawPlane();
@@ -93,6 +108,7 @@ class Form1 final : public QWidget, public Form {
   double placedDpi_ = 0.0;  // the logical DPI the controls were placed for
   working::Working working_;
   WorkingWindow* workingWindow_ = nullptr;  // owned by this window, as its child
+  QRect normalFrame_;
   bool shown_ = false;
 };
 
