@@ -1,5 +1,7 @@
 #include "window/WorkingWindow.h"
 
+#include <QEvent>
+#include <QFontMetricsF>
 #include <QHideEvent>
 #include <QScreen>
 #include <QTextDocument>
@@ -24,32 +26,44 @@ constexpr int kNarrowest = 300;
 
 int Scaled(int pixels, double scale) { return static_cast<int>(std::lround(pixels * scale)); }
 
-// A line whose runs never wrap inside: it wraps only between terms.
-QString Line(std::string_view text) {
+// How the lines are set: each run whole where it fits in `width`; a run
+// wider than that wraps at its own blanks rather than where Qt's last resort
+// would wrap it, between any two letters ("y" then "2").
+struct Setting {
+  double scale;
+  QFontMetricsF plain;
+  QFontMetricsF bold;
+  qreal width;
+};
+
+QString Line(std::string_view text, const QFontMetricsF& metrics, qreal width) {
   QString html;
   for (const std::string_view run : figure::BreakableRuns(text)) {
     if (!html.isEmpty()) html += QLatin1Char(' ');
-    html += "<span style=\"white-space:nowrap\">" + FromView(run).toHtmlEscaped() + "</span>";
+    const QString piece = FromView(run);
+    html += metrics.horizontalAdvance(piece) <= width
+                ? "<span style=\"white-space:nowrap\">" + piece.toHtmlEscaped() + "</span>"
+                : piece.toHtmlEscaped();
   }
   return html;
 }
 
-QString Paragraph(std::string_view text, bool heading, double scale) {
-  const QString line = Line(text);
-  if (!heading) return "<p>" + line + "</p>";
-  return QStringLiteral("<p style=\"margin-top:%1px\"><b>").arg(Scaled(10, scale)) + line + "</b></p>";
+QString Paragraph(std::string_view text, bool heading, const Setting& setting) {
+  if (!heading) return "<p>" + Line(text, setting.plain, setting.width) + "</p>";
+  return QStringLiteral("<p style=\"margin-top:%1px\"><b>").arg(Scaled(10, setting.scale)) +
+         Line(text, setting.bold, setting.width) + "</b></p>";
 }
 
-QString Html(const working::Working& working, double scale) {
-  if (working.items.empty()) return Paragraph(working::kNoWorkingYet, false, scale);
+QString Html(const working::Working& working, const Setting& setting) {
+  if (working.items.empty()) return Paragraph(working::kNoWorkingYet, false, setting);
   QString html;
   for (const working::Item& item : working.items) {
     if (const auto* heading = std::get_if<working::Heading>(&item)) {
-      html += Paragraph(heading->text, true, scale);
+      html += Paragraph(heading->text, true, setting);
     } else if (const auto* step = std::get_if<working::Step>(&item)) {
-      html += Paragraph(working::StepText(*step), false, scale);
+      html += Paragraph(working::StepText(*step), false, setting);
     } else {
-      html += Paragraph(std::get<working::Sentence>(item).text, false, scale);
+      html += Paragraph(std::get<working::Sentence>(item).text, false, setting);
     }
   }
   return html;
@@ -68,6 +82,7 @@ WorkingWindow::WorkingWindow(QWidget& form) : QWidget(&form, Qt::Window), form_(
   text_->setFocusPolicy(Qt::ClickFocus);
   text_->setAccessibleName(kTitle);
   text_->setAccessibleDescription(QStringLiteral("Il procedimento dell'ultimo comando, passo per passo"));
+  text_->viewport()->installEventFilter(this);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(text_);
@@ -76,7 +91,25 @@ WorkingWindow::WorkingWindow(QWidget& form) : QWidget(&form, Qt::Window), form_(
 
 void WorkingWindow::ShowWorking(const working::Working& working) {
   working_ = working;
-  text_->setHtml(Html(working_, scale_));
+  Typeset();
+}
+
+void WorkingWindow::Typeset() {
+  QFont bold = text_->font();
+  bold.setBold(true);
+  // Before the window is first laid out, any width: it is set again then.
+  const qreal width = text_->viewport()->width() - 2 * text_->document()->documentMargin();
+  const QString html =
+      Html(working_, {scale_, QFontMetricsF(text_->font()), QFontMetricsF(bold), width > 0 ? width : 1e9});
+  if (html == html_) return;
+  html_ = html;
+  text_->setHtml(html);
+}
+
+// A new width may let a run stand whole, or no more.
+bool WorkingWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == text_->viewport() && event->type() == QEvent::Resize) Typeset();
+  return QWidget::eventFilter(watched, event);
 }
 
 void WorkingWindow::SetScale(double scale) {
@@ -92,7 +125,8 @@ void WorkingWindow::Restyle() {
   text_->document()->setDefaultFont(font);
   text_->document()->setDefaultStyleSheet(QStringLiteral("p { margin: 0 0 %1px 0; }").arg(Scaled(5, scale_)));
   text_->document()->setDocumentMargin(Scaled(10, scale_));
-  ShowWorking(working_);
+  html_.clear();
+  Typeset();
 }
 
 std::optional<QRect> WorkingWindow::BesideForm(const QRect& formFrame) const {

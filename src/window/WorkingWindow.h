@@ -42,15 +42,19 @@ class WorkingWindow final : public QWidget {
 
  protected:
   void hideEvent(QHideEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void Restyle();
+  // The working as rich text for the text's present font and width.
+  void Typeset();
   // Where ShowBesideForm puts the window, frame included; none without room.
   std::optional<QRect> BesideForm(const QRect& formFrame) const;
 
   QWidget& form_;
   QTextEdit* text_;
   working::Working working_;
+  QString html_;  // what the text shows
   double scale_ = 1.0;
   bool moving_ = false;  // between the form's window and a window of its own
   std::function<void()> hidden_;
