@@ -18,6 +18,7 @@ from realwindow import Session  # noqa: E402
 PROGRAM = sys.argv.pop(1) if len(sys.argv) > 1 else "build/punti-e-rette"
 SHOTS = os.environ.get("PR_SCREENSHOT_DIR")
 SCREEN = (1920, 1080)
+ITALIAN = {"LANG": "it_IT.UTF-8", "LC_ALL": "it_IT.UTF-8"}  # the README's decimal commas
 TITLE = "Procedimento"
 NOTE = "Il fondo scala stabilisce quante unità sono espresse nei semi assi cartesiani"
 # The triangle of the README, typed by keys: Tab visits the full scale, then
@@ -95,7 +96,7 @@ class PaneChecks(unittest.TestCase):
 
 class WorkingInClass(PaneChecks):
     def test_maximised_or_in_full_screen_the_working_is_a_pane_and_goes_back_beside(self):
-        with Session(PROGRAM, time_limit=55, screen=SCREEN, window_manager=True) as s:
+        with Session(PROGRAM, time_limit=55, env=ITALIAN, screen=SCREEN, window_manager=True) as s:
             s.focus()
             run_points_command(s)
             s.key("F9")

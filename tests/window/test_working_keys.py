@@ -16,6 +16,7 @@ from realwindow import Screenshot, Session  # noqa: E402
 PROGRAM = sys.argv.pop(1) if len(sys.argv) > 1 else "build/punti-e-rette"
 SHOTS = os.environ.get("PR_SCREENSHOT_DIR")
 SCREEN = (2600, 1400)  # room for the working beside the form at 200 %
+ITALIAN = {"LANG": "it_IT.UTF-8", "LC_ALL": "it_IT.UTF-8"}  # the README's decimal commas
 TITLE = "Procedimento"
 
 
@@ -27,7 +28,7 @@ def text_points(s):
 
 class WorkingKeys(unittest.TestCase):
     def test_the_window_keys_work_from_the_working(self):
-        with Session(PROGRAM, time_limit=55, screen=SCREEN) as s:
+        with Session(PROGRAM, time_limit=55, env=ITALIAN, screen=SCREEN) as s:
             s.focus()
             # The README's triangle by keys: the full scale, then P3 to P1; Command1.
             for text in ["10", "-6", "-7", "3", "1", "0", "1"]:

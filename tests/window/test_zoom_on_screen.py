@@ -10,13 +10,13 @@ import sys
 import unittest
 
 sys.path.insert(0, os.path.dirname(__file__))
-from test_working_in_class import (NOTE, PROGRAM, SCREEN, SHOTS, TITLE, Session, PaneChecks,  # noqa: E402
+from test_working_in_class import (ITALIAN, NOTE, PROGRAM, SCREEN, SHOTS, TITLE, Session, PaneChecks,  # noqa: E402
                                    extents, frame_on_screen, run_points_command, wait_until_hidden)
 
 
 class ZoomOnScreen(PaneChecks):
     def test_zoom_keeps_the_frame_on_the_screen_and_the_working_reopens_as_a_pane(self):
-        with Session(PROGRAM, time_limit=55, screen=SCREEN, window_manager=True) as s:
+        with Session(PROGRAM, time_limit=55, env=ITALIAN, screen=SCREEN, window_manager=True) as s:
             s.focus()
             run_points_command(s)
             for _ in range(5):  # 110, 125, 150, 175, 200 %: more than the screen holds
