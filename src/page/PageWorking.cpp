@@ -21,9 +21,9 @@ std::string LineJson(std::string_view kind, std::string_view text) {
 }  // namespace
 
 std::string PageWorkingJson(const PageForm& form) {
-  if (form.LastWorking().items.empty()) return "[" + LineJson("sentence", working::kNoWorkingYet) + "]";
+  if (form.Last().Working().items.empty()) return "[" + LineJson("sentence", working::kNoWorkingYet) + "]";
   std::string json = "[";
-  for (const working::Item& item : form.LastWorking().items) {
+  for (const working::Item& item : form.Last().Working().items) {
     if (json.size() > 1) json += ",";
     std::string_view kind = "sentence";
     std::string text;

@@ -5,7 +5,7 @@
 #include <functional>
 #include <optional>
 
-#include "geometry/working/Working.h"
+#include "core/figure/Working.h"
 
 class QTextEdit;
 
