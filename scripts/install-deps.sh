@@ -14,6 +14,8 @@ packages=(
   libboost-dev
   # fuzzing and sanitizers (clang + its runtime for libFuzzer)
   clang libclang-rt-dev
+  # the house style: the quick tier checks the formatting; .clang-tidy's checks
+  clang-format clang-tidy
   # the window under test
   xvfb xdotool x11-utils imagemagick
   # a window manager for the window tests that need one: a frame, maximising, full screen

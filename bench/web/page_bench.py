@@ -5,9 +5,7 @@ and Command2 with 1,000-digit coordinates at 100 % (median of
 PRESSES presses, from the click to the end of the canvas update, and of the
 putImageData alone), the redraw after a change of scale from 100 % to 200 %
 with the last command's figure (from the resize event to the end of the
-canvas update; median of REDRAWS), the start-up from opening the file to the plane drawn
-(the first putImageData's end, from the navigation's start; median of
-COLD_LOADS fresh browsers and of LOADS openings in one), and the file's size.
+canvas update; median of REDRAWS), and the start-up (startup.py).
 performance.now() counts in steps of 0.1 ms here. Prints a table; not a test."""
 
 import os
@@ -16,13 +14,13 @@ import statistics
 import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tests", "web"))
-from browser import FORM_CSS, PAGE, Browser, Viewport  # noqa: E402
+from browser import FORM_CSS, Browser, Viewport  # noqa: E402
+
+import startup  # noqa: E402
 
 PRESSES = 60
 REDRAWS = 30
 SCALES = {"100 %": Viewport(*FORM_CSS), "200 %": Viewport(2 * FORM_CSS[0], 2 * FORM_CSS[1])}
-LOADS = 10
-COLD_LOADS = 5
 FULL_SCALES = ["10", "1e9", "1e300"]
 COMMANDS = ["Command1", "Command2", "Command3", "Command4"]
 # The desktop benchmark's points at every full scale (bench/CommandBenchmarks.cpp):
@@ -102,13 +100,6 @@ def watched_browser():
     return browser
 
 
-def first_draw(browser):
-    """Opens the page; the time from opening it to the plane drawn, in ms."""
-    browser.driver.get("about:blank")
-    browser.open()
-    return browser.driver.execute_script("return window.prCanvasUpdates[0][1];")
-
-
 def redraws(browser):
     """The redraw after a change of scale to 200 %, with the figure of
     Command2 (a line and its perpendicular) at every full scale."""
@@ -134,14 +125,7 @@ def redraws(browser):
 
 
 def main():
-    # A fresh browser each time (nothing compiled or cached yet), and
-    # again in one browser (what a second opening costs).
-    first = []
-    for _ in range(COLD_LOADS):
-        with watched_browser() as browser:
-            first.append(first_draw(browser))
     with watched_browser() as browser:
-        again = [first_draw(browser) for _ in range(LOADS)]
         print(f"{'scale':<8}{'command':<10}{'full scale':>12}{'median ms':>12}{'max ms':>10}{'canvas ms':>12}")
         for scale, viewport in SCALES.items():
             browser.show_in(viewport)
@@ -168,10 +152,7 @@ def main():
             print(f"{'100 %':<8}{command:<10}{f'10, {LONG_DIGITS} dig.':>12}{statistics.median(whole):>12.2f}"
                   f"{max(whole):>10.2f}{canvas:>12.2f}")
         redraws(browser)
-    print(f"start-up, open file to plane drawn: {statistics.median(first):.1f} ms in a fresh browser "
-          f"(median of {COLD_LOADS}), {statistics.median(again):.1f} ms opened again (median of {LOADS})")
-    size = os.path.getsize(PAGE)
-    print(f"file size: {size} bytes ({size / 1e6:.3f} MB)")
+    startup.main()
 
 
 if __name__ == "__main__":

@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/form/Form.h"
@@ -54,6 +55,7 @@ class PageForm final : public Form {
   // The last press: its result, working and the texts it read.
   const LastPress& Last() const { return last_; }
   double DevicePixelRatio() const { return ratio_; }
+  void SetDecimalMark(std::string decimalMark) { decimalMark_ = std::move(decimalMark); }
 
   // Form
   std::string Text(InputBox box) const override;

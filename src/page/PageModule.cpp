@@ -34,11 +34,16 @@ EMSCRIPTEN_KEEPALIVE const char* pr_layout_json() {
   return Kept(json, pr::page::PageLayoutJson());
 }
 
-// Creates Form1 and raises its first Paint: the plane is drawn.
-EMSCRIPTEN_KEEPALIVE void pr_open(double devicePixelRatio, const char* decimalMark) {
-  form = std::make_unique<pr::page::PageForm>(devicePixelRatio, decimalMark);
+// Creates Form1 and raises its first Paint: the plane is drawn. Results are
+// written with a period until pr_set_decimal_mark says otherwise.
+EMSCRIPTEN_KEEPALIVE void pr_open(double devicePixelRatio) {
+  form = std::make_unique<pr::page::PageForm>(devicePixelRatio, ".");
   form->RedrawFigure();
 }
+
+// The browser language's decimal mark: the page learns it only after its
+// first paint (see page.js), before any press.
+EMSCRIPTEN_KEEPALIVE void pr_set_decimal_mark(const char* decimalMark) { form->SetDecimalMark(decimalMark); }
 
 // 1 when the ratio changed and the raster was made anew and painted.
 EMSCRIPTEN_KEEPALIVE int pr_set_ratio(double devicePixelRatio) {

@@ -11,6 +11,9 @@
 
   // The module's bytes, handed to it directly: no fetch, not even of a data: URL.
   function bytesOfBase64(text) {
+    // Native where the browser has it: a loop in cold JavaScript takes
+    // tens of milliseconds over these few hundred kilobytes.
+    if (Uint8Array.fromBase64) return Uint8Array.fromBase64(text);
     const binary = atob(text);
     const bytes = new Uint8Array(binary.length);
     for (let i = 0; i < binary.length; ++i) bytes[i] = binary.charCodeAt(i);
@@ -38,7 +41,8 @@
       this.module = module;
       this.call = {
         layout: module.cwrap('pr_layout_json', 'string', []),
-        open: module.cwrap('pr_open', null, ['number', 'string']),
+        open: module.cwrap('pr_open', null, ['number']),
+        setDecimalMark: module.cwrap('pr_set_decimal_mark', null, ['string']),
         setRatio: module.cwrap('pr_set_ratio', 'number', ['number']),
         setText: module.cwrap('pr_set_text', null, ['string', 'number', 'string']),
         click: module.cwrap('pr_click', 'string', ['string']),
@@ -55,6 +59,7 @@
       this.boxes = [];
       this.focusOrder = [];
       this.pressListeners = [];
+      this.decimalMarkKnown = false;
       // Room kept free beside the form (the working's panel) in CSS pixels,
       // for a viewport of the given size.
       this.reserve = () => ({ right: 0, bottom: 0 });
@@ -66,15 +71,27 @@
     }
 
     start() {
-      this.build();
+      // Fitted while the form is still empty: measuring the viewport then
+      // lays out nothing, and the controls are laid out once, for the first frame.
       this.fit();
-      this.call.open(this.ratio(), decimalMark());
+      this.build();
+      this.call.open(this.ratio());
       this.draw();
       this.focusOrder[0].focus();
       // A rotation, a resized window, the browser's zoom (a new device pixel
       // ratio changes the viewport's CSS size too).
       window.addEventListener('resize', () => this.followViewport());
       this.watchRatio();
+      requestAnimationFrame(() => setTimeout(() => this.learnDecimalMark()));
+    }
+
+    // The results' decimal mark. Intl takes tens of milliseconds the first
+    // time in a browser, so the plane does not wait for it: the program
+    // learns it just after the first frame, or at the first press if sooner.
+    learnDecimalMark() {
+      if (this.decimalMarkKnown) return;
+      this.call.setDecimalMark(decimalMark());
+      this.decimalMarkKnown = true;
     }
 
     // The controls
@@ -126,6 +143,9 @@
       if (row.colour) label.style.color = row.colour;
       if (row.fontPixels !== this.layout.fontPixels) label.style.font = fontOf(this.layout, row.fontPixels);
       label.style.minHeight = `${row.height}px`;
+      // An auto-size label grows to the right up to the form's edge: the
+      // form's scroll area never grows where "clip" is unknown.
+      if (row.autoSize) label.style.maxWidth = `${this.layout.width - row.left}px`;
       // The name stays the caption, so a screen reader reads the values; the
       // description says what the value is.
       if (row.spoken) label.setAttribute('aria-description', row.spoken);
@@ -213,6 +233,7 @@
     }
 
     press(button) {
+      this.learnDecimalMark();
       this.sendTexts();
       const report = this.call.click(button);
       for (const { row, element } of this.labels) {

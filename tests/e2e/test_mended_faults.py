@@ -27,7 +27,8 @@ class MendedFaults(person.AtTheWindow):
         self.assertEqual(person.with_role(self.session, "alert"), [])
 
     def test_collinear_points_have_area_zero(self):
-        # Heron's product comes out a hair below zero for these three points.
+        # The old program's Heron's product came out a hair below zero for
+        # these three points; half the cross product, exact, is 0.
         self.run_command("Command1", "40", ("9", "-2"), ("-18", "10"), ("-36", "18"), {
             "Label3": shown(" 29.55"), "Label4": shown(" 49.24"),
             "Label5": shown(" 19.70"), "Label17": shown(" 0.00")})

@@ -1,7 +1,7 @@
-// Three points on one line have area " 0.00", also where Heron's formula in
-// double left its product a hair below zero or showed hundredths, with
-// coordinates in the thousands and beyond. (The single cases stand in
-// tests/geometry/ExactResultsTest.cpp.)
+// Three points on one line have area " 0.00", also where the old program's
+// Heron's formula in double left its product a hair below zero or showed
+// hundredths, with coordinates in the thousands and beyond. (The single
+// cases stand in tests/geometry/ExactResultsTest.cpp.)
 #include <gtest/gtest.h>
 
 #include <array>
@@ -21,9 +21,9 @@ std::string Tenths(int tenths) {
   return buffer;
 }
 
-// How far the points may lie from the origin. Heron's formula from rounded
-// sides alone showed hundredths for a flat triangle from a few hundred on,
-// whole units from 10^4.
+// How far the points may lie from the origin. The old program's Heron's
+// formula from rounded sides showed hundredths for a flat triangle from a
+// few hundred on, whole units from 10^4.
 constexpr std::array<int, 5> kReaches = {100, 1000, 10000, 100000, 1000000};
 
 // P_i = P0 + k_i·(u, v) with integers: exactly collinear, within ±reach.

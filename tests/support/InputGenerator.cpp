@@ -1,5 +1,6 @@
 #include "support/InputGenerator.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdio>
@@ -201,6 +202,9 @@ std::uint64_t PropertySeed() {
 int PropertyInputs(int count) {
   if (const char* text = std::getenv("PR_PROPERTY_INPUTS"); text != nullptr && *text != '\0') {
     return std::atoi(text);
+  }
+  if (const char* text = std::getenv("PR_PROPERTY_DIVISOR"); text != nullptr && *text != '\0') {
+    return std::max(1, count / std::max(1, std::atoi(text)));
   }
 #ifdef PR_PROPERTY_REDUCED
   return count / 10;

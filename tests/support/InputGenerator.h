@@ -47,8 +47,9 @@ inline constexpr const char* kSeedVariable = "PR_PROPERTY_SEED";
 // The fixed seed, or the one the environment gives.
 std::uint64_t PropertySeed();
 
-// How many inputs a property tries: `count`, a tenth of it (never fewer than
-// 10^4 for the 10^5 one) under the sanitizers, or PR_PROPERTY_INPUTS.
+// How many inputs a property tries: `count` (a tenth of it in the em++
+// build); PR_PROPERTY_DIVISOR=N makes it count / N (the sanitizer tier's test
+// preset sets it), PR_PROPERTY_INPUTS any number.
 int PropertyInputs(int count);
 
 // Seven texts as a C++ initializer, to paste into a test that reproduces a failure.

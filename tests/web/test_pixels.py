@@ -31,7 +31,7 @@ ROWS = [
     (1, "10", ("0", "1"), ("abc", "2"), ("", "3"), ["Command4", "Command1"]),  # any text: reads as 0
     (1, "10", ("1e999", "1"), ("1", "3"), ("0", "0"), ["Command1"]),           # overflow reading a box
     (1, "10", ("1e200", "0"), ("-1e200", "0"), ("0", "0"), ["Command1"]),      # overflow in a distance
-    (1, "10", ("0", "0"), ("1e100", "0"), ("0", "1e100"), ["Command1"]),       # overflow in Heron's product
+    (1, "10", ("0", "0"), ("1e100", "0"), ("0", "1e100"), ["Command1"]),       # area 5e199: no overflow
     (1, "10", ("0", "0"), ("1e-310", "1"), ("0", "0"), ["Command2"]),          # overflow in the slope
     (1, "1000", ("0", "0"), ("0", "0"), ("1", "1e306"), ["Command3"]),         # overflow mid-sweep
     (2, "10", ("0", "0"), ("3", "0"), ("0", "4"), ["Command1", "Command2"]),

@@ -121,6 +121,4 @@ std::string Digits(const Integer& value) {
 
 double ToDouble(const Rational& value) { return QuotientToDouble(numerator(value), denominator(value)); }
 
-double SqrtToDouble(const Rational& value) { return SqrtQuotientToDouble(numerator(value), denominator(value)); }
-
 }  // namespace pr::exact

@@ -24,14 +24,13 @@ std::string Digits(const Integer& value);
 // subnormal gives 0 (never -0).
 double ToDouble(const Rational& value);
 
-// The double nearest the square root of a `value` >= 0 (correctly rounded).
-// Raises Overflow as ToDouble does, InvalidCall for a negative value.
-double SqrtToDouble(const Rational& value);
-
 // The same for numerator / denominator (denominator > 0) given apart: the
 // commands work on integers and never pay for reducing a fraction, which
 // costs far more than the rest with a thousand digits.
 double QuotientToDouble(const Integer& numerator, const Integer& denominator);
+// The double nearest the square root of numerator / denominator >= 0
+// (correctly rounded). Raises Overflow as ToDouble does, InvalidCall for a
+// negative value.
 double SqrtQuotientToDouble(const Integer& numerator, const Integer& denominator);
 
 }  // namespace pr::exact

@@ -16,13 +16,10 @@ inline constexpr Colour kWhite = 0xFFFFFF;
 inline constexpr Colour kYellow = 0x00FFFF;
 }  // namespace colours
 
-// The channels of a colour, and a colour from its channels (each 0..255).
+// The channels of a colour (each 0..255).
 constexpr int Red(Colour c) { return static_cast<int>(c & 0xFFu); }
 constexpr int Green(Colour c) { return static_cast<int>((c >> 8) & 0xFFu); }
 constexpr int Blue(Colour c) { return static_cast<int>((c >> 16) & 0xFFu); }
-constexpr Colour FromChannels(int red, int green, int blue) {
-  return static_cast<Colour>(red) | (static_cast<Colour>(green) << 8) | (static_cast<Colour>(blue) << 16);
-}
 
 // The raster keeps pixels as 0xFFRRGGBB, the layout a QImage of format
 // RGB32 reads without conversion. Red and blue change places, and back.

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "core/numbers/ExactMath.h"
 #include "core/numbers/Format.h"
 
 namespace pr::working {
@@ -31,7 +32,7 @@ std::string Signed(bool negative, std::string digits) { return negative ? std::s
 // v, a decimal with at most `decimals` digits after the mark, written out.
 std::string DecimalDigits(const Rational& v, int decimals, std::string_view mark) {
   const cpp_int scaled = abs(numerator(v)) * (PowerOfTen(decimals) / denominator(v));
-  std::string digits = scaled.str();
+  std::string digits = exact::Digits(scaled);
   if (digits.size() <= static_cast<std::size_t>(decimals)) {
     digits.insert(0, static_cast<std::size_t>(decimals) + 1 - digits.size(), '0');
   }
@@ -104,7 +105,7 @@ bool HasTwoDecimalsAtMost(const cpp_int& numerator, const cpp_int& denominator, 
 
 std::string ExactNumber(const Rational& v, std::string_view mark) {
   if (HasDecimalsAtMost(v, kExactDecimals)) return DecimalDigits(v, kExactDecimals, mark);
-  return Signed(v < 0, cpp_int(abs(numerator(v))).str() + "/" + denominator(v).str());
+  return Signed(v < 0, exact::Digits(abs(numerator(v))) + "/" + exact::Digits(denominator(v)));
 }
 
 // √(p/q) = √(p·q)/q = a√b/q, then a/q in lowest terms.
@@ -116,9 +117,9 @@ std::optional<SimplifiedRoot> SimplifyRoot(const Rational& radicand, std::string
   const Rational factor(cpp_int(split.outside), denominator(radicand));
   if (split.inside == 1) return SimplifiedRoot{ExactNumber(factor, mark), factor};
   std::string text;
-  if (numerator(factor) != 1) text += numerator(factor).str();
+  if (numerator(factor) != 1) text += exact::Digits(numerator(factor));
   text += std::string(kRoot) + std::to_string(split.inside);
-  if (denominator(factor) != 1) text += "/" + denominator(factor).str();
+  if (denominator(factor) != 1) text += "/" + exact::Digits(denominator(factor));
   return SimplifiedRoot{text, std::nullopt};
 }
 
