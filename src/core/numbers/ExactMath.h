@@ -14,6 +14,10 @@ using Integer = boost::multiprecision::cpp_int;
 // 10^exponent, exponent >= 0.
 Integer PowerOfTen(std::int64_t exponent);
 
+// floor(√n), n >= 0, in time that grows with the square of n's length
+// (Boost's own takes a step per bit and a second for 2,000 digits).
+Integer SquareRoot(const Integer& n);
+
 // The double nearest `value`, ties to even. Raises Overflow (a RuntimeError)
 // when that is beyond the largest double; a value below half the smallest
 // subnormal gives 0 (never -0).
