@@ -3,21 +3,32 @@
 #include <string>
 
 #include "core/form/Form.h"
-#include "core/numbers/RuntimeError.h"
-#include "geometry/CommandInput.h"
+#include "core/surface/RasterSurface.h"
 #include "geometry/LineCommand.h"
+#include "geometry/PointsAndDistances.h"
 #include "geometry/working/LineWorking.h"
 #include "geometry/working/PointsWorking.h"
 
 namespace pr::working {
 namespace {
 
+// Until the press keeps its result: the command again on the same texts,
+// nothing written, drawn on a scratch surface.
+class Replay final : public Form {
+ public:
+  explicit Replay(const Form& form) : form_(form) {}
+  std::string Text(std::string_view name, int index) const override { return form_.Text(name, index); }
+  void SetCaption(std::string_view, std::string_view) override {}
+  Surface& Canvas() override { return scratch_; }
+  std::string DecimalMark() const override { return form_.DecimalMark(); }
+
+ private:
+  const Form& form_;
+  RasterSurface scratch_{1, 1, 15.0, 0};
+};
+
 std::string HeadingOf(const LineCommandSpec* line) {
   return line == nullptr ? std::string(kPointsHeading) : LineHeading(*line);
-}
-
-Working OneLine(const LineCommandSpec* line, std::string text) {
-  return Working{{Heading{HeadingOf(line)}, Sentence{std::move(text)}}};
 }
 
 // "Errore di run-time '6':\n\nOverflow" on one line.
@@ -32,26 +43,14 @@ std::string OneLineReport(std::string_view report) {
 Working WorkingOfClick(std::string_view button, const Form& form, std::string_view report) {
   const LineCommandSpec* line = FindLineCommand(button);
   if (!report.empty()) {
-    return OneLine(line, OneLineReport(report) +
+    return Working{{Heading{HeadingOf(line)},
+                    Sentence{OneLineReport(report) +
                              ": il comando si è fermato a quel passo. La figura mostra ciò che aveva disegnato "
-                             "prima e le etichette che non aveva ancora scritto restano come prima.");
+                             "prima e le etichette che non aveva ancora scritto restano come prima."}}};
   }
-  try {
-    const CommandInput input = ReadCommandInput(form);
-    if (FullScaleGuardStops(input)) {
-      return OneLine(line,
-                     "Fondo scala 0: il comando ridisegna solo il piano cartesiano e si ferma; non disegna "
-                     "punti né rette e i suoi risultati restano quelli di prima.");
-    }
-    if (line == nullptr) return PointsWorking(input, form.DecimalMark());
-    return LineWorking(*line, input, form.DecimalMark());
-  } catch (const RuntimeError&) {
-    // The labels were written, but a value only the working uses (the
-    // semiperimeter's sum) is too large to write down.
-    return OneLine(line,
-                   "Il procedimento non si può scrivere: un valore intermedio supera il più grande numero "
-                   "rappresentabile.");
-  }
+  Replay replay(form);
+  if (line == nullptr) return RunPointsCommand(replay)->Working();
+  return RunLineCommand(replay, *line)->Working();
 }
 
 }  // namespace pr::working
