@@ -3,24 +3,21 @@
 #include <array>
 
 #include "core/form/Form.h"
-#include "core/form/FormLayout.h"
 #include "core/numbers/ExactDecimal.h"
 #include "core/numbers/Val.h"
 
 namespace pr {
 
 CommandInput ReadCommandInput(const Form& form) {
-  using layout::kInputBoxes;
   // The coordinates, exactly and as doubles; the full scale only serves the
   // drawing.
   std::array<std::string, kInputBoxes.size()> texts;
   std::array<ExactReading, kInputBoxes.size() - 1> c;
   for (std::size_t i = 0; i < c.size(); ++i) {
-    texts[i] = form.Text(kInputBoxes[i].name, kInputBoxes[i].index);
+    texts[i] = form.Text(kInputBoxes[i]);
     c[i] = ValExactly(texts[i]);
   }
-  const ControlId& fullScale = kInputBoxes.back();
-  texts.back() = form.Text(fullScale.name, fullScale.index);
+  texts.back() = form.Text(InputBox::FullScale);
   CommandInput input{
       .p1 = {c[0].value, c[1].value},
       .p2 = {c[2].value, c[3].value},

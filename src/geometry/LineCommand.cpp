@@ -1,7 +1,6 @@
 #include "geometry/LineCommand.h"
 
 #include <cmath>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -22,32 +21,44 @@ namespace pr {
 // fields. Command3's dots are white whatever the window's colour: they cover
 // grid, axes and markers where they cross them.
 const std::array<LineCommandSpec, 3> kLineCommands = {{
-    // button    A  B  cleared labels          after Cls equation   heading                   dots             perp.  q
-    // always
-    {"Command2", 0, 1, {"Label20", "Label21"}, true, "Label19", " Retta su P1-P2      ", colours::kBlack, true, false},
-    {"Command3", 0, 2, {"Label19", "Label21"}, false, "Label20", " Retta su P1-P3      ", colours::kWhite, false, true},
-    {"Command4",
+    // button, A, B, cleared labels, after Cls, equation label, heading, dots, perpendicular, q always
+    {Button::LineP1P2,
+     0,
+     1,
+     {ResultLabel::EquationP1P3, ResultLabel::EquationP2P3},
+     true,
+     ResultLabel::EquationP1P2,
+     " Retta su P1-P2      ",
+     colours::kBlack,
+     true,
+     false},
+    {Button::LineP1P3,
+     0,
+     2,
+     {ResultLabel::EquationP1P2, ResultLabel::EquationP2P3},
+     false,
+     ResultLabel::EquationP1P3,
+     " Retta su P1-P3      ",
+     colours::kWhite,
+     false,
+     true},
+    {Button::LineP2P3,
      1,
      2,
-     {"Label19", "Label20"},
+     {ResultLabel::EquationP1P2, ResultLabel::EquationP1P3},
      false,
-     "Label21",
+     ResultLabel::EquationP2P3,
      " Retta su P2-P3      ",
      colours::kYellow,
      false,
      false},
 }};
 
-const LineCommandSpec* FindLineCommand(std::string_view button) {
+const LineCommandSpec* FindLineCommand(Button button) {
   for (const LineCommandSpec& spec : kLineCommands) {
     if (spec.button == button) return &spec;
   }
   return nullptr;
-}
-
-const LineCommandSpec& LineCommandOf(std::string_view button) {
-  if (const LineCommandSpec* spec = FindLineCommand(button)) return *spec;
-  throw std::out_of_range("no line command for " + std::string(button));
 }
 
 namespace {
@@ -55,7 +66,7 @@ namespace {
 constexpr Colour kPerpendicularColour = colours::kRed;
 
 void ClearLabels(Form& form, const LineCommandSpec& spec) {
-  for (std::string_view label : spec.clearedLabels) form.SetCaption(label, "");
+  for (ResultLabel label : spec.clearedLabels) form.SetCaption(label, "");
 }
 
 void ClearSurfaceAndLabels(Form& form, const LineCommandSpec& spec) {

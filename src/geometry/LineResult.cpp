@@ -4,6 +4,6 @@
 
 namespace pr {
 
-working::Working LineResult::Working() const { return working::LineWorking(spec_, *this, decimalMark_); }
+working::Working LineResult::Working() const { return working::LineWorking(spec_, *this, DecimalMark()); }
 
 }  // namespace pr

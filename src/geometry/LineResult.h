@@ -3,10 +3,10 @@
 #include <optional>
 #include <string>
 
+#include "core/figure/Working.h"
 #include "core/numbers/Hundredths.h"
-#include "geometry/CommandInput.h"
 #include "geometry/ExactGeometry.h"
-#include "geometry/working/Working.h"
+#include "geometry/PressResult.h"
 
 namespace pr {
 
@@ -30,21 +30,18 @@ struct LineValues {
   std::string equation{};
 };
 
-class LineResult {
+class LineResult final : public PressResult {
  public:
   LineResult(const LineCommandSpec& spec, CommandInput read, bool drewMarkers, std::string decimalMark)
-      : input(std::move(read)), markersDrawn(drewMarkers), spec_(spec), decimalMark_(std::move(decimalMark)) {}
+      : PressResult(std::move(read), drewMarkers, std::move(decimalMark)), spec_(spec) {}
 
-  working::Working Working() const;
+  working::Working Working() const override;
 
-  const CommandInput input;
-  const bool markersDrawn;
   // None when the full-scale guard stopped the command.
   std::optional<LineValues> values;
 
  private:
   const LineCommandSpec& spec_;
-  std::string decimalMark_;
 };
 
 }  // namespace pr

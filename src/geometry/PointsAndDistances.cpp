@@ -9,6 +9,7 @@
 #include "geometry/CommandInput.h"
 #include "geometry/ExactGeometry.h"
 #include "geometry/PointMarkers.h"
+#include "geometry/PressResult.h"
 #include "plot/DrawPlotBackground.h"
 
 namespace pr {
@@ -21,13 +22,13 @@ struct Segment {
 
 struct DistanceRow {
   Segment points;
-  std::string_view label;
+  ResultLabel label;
 };
 
 constexpr std::array<DistanceRow, 3> kDistances = {{
-    {{0, 1}, "Label3"},
-    {{0, 2}, "Label4"},
-    {{1, 2}, "Label5"},
+    {{0, 1}, ResultLabel::DistanceP1P2},
+    {{0, 2}, ResultLabel::DistanceP1P3},
+    {{1, 2}, ResultLabel::DistanceP2P3},
 }};
 
 // The last side runs from P3 back to P2, not from P2 to P3: the direction
@@ -48,7 +49,7 @@ void DrawTriangle(Surface& surface, const CommandInput& input) {
 
 std::unique_ptr<PointsResult> RunPointsCommand(Form& form) {
   Surface& surface = form.Canvas();
-  form.SetCaption("Label11", "");
+  form.SetCaption(ResultLabel::Spare, "");
   surface.Cls();
   DrawPlotBackground(surface);
   const std::string mark = form.DecimalMark();
@@ -66,7 +67,7 @@ std::unique_ptr<PointsResult> RunPointsCommand(Form& form) {
   }
   DrawTriangle(surface, input);
   values.area = AreaOf(values.points);
-  form.SetCaption("Label17", Format(values.area.shown, kAreaPattern, mark));
+  form.SetCaption(ResultLabel::Area, Format(values.area.shown, kAreaPattern, mark));
   values.semiperimeter = RoundedSemiperimeter(values.sides, values.points.unit);
   auto result = std::make_unique<PointsResult>(std::move(input), true, mark);
   result->values = std::move(values);

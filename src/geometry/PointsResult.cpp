@@ -4,6 +4,6 @@
 
 namespace pr {
 
-working::Working PointsResult::Working() const { return working::PointsWorking(*this, decimalMark_); }
+working::Working PointsResult::Working() const { return working::PointsWorking(*this, DecimalMark()); }
 
 }  // namespace pr

@@ -4,10 +4,10 @@
 #include <optional>
 #include <string>
 
+#include "core/figure/Working.h"
 #include "core/numbers/Hundredths.h"
-#include "geometry/CommandInput.h"
 #include "geometry/ExactGeometry.h"
-#include "geometry/working/Working.h"
+#include "geometry/PressResult.h"
 
 namespace pr {
 
@@ -21,20 +21,14 @@ struct PointsValues {
   Hundredths semiperimeter;
 };
 
-class PointsResult {
+class PointsResult final : public PressResult {
  public:
-  PointsResult(CommandInput read, bool drewMarkers, std::string decimalMark)
-      : input(std::move(read)), markersDrawn(drewMarkers), decimalMark_(std::move(decimalMark)) {}
+  using PressResult::PressResult;
 
-  working::Working Working() const;
+  working::Working Working() const override;
 
-  const CommandInput input;
-  const bool markersDrawn;
   // None when the full-scale guard stopped the command.
   std::optional<PointsValues> values;
-
- private:
-  std::string decimalMark_;
 };
 
 }  // namespace pr

@@ -7,24 +7,23 @@
 #include <vector>
 
 #include "CommandHarness.h"
-#include "geometry/LineCommand.h"
-#include "geometry/PointsAndDistances.h"
-#include "geometry/working/Working.h"
+#include "core/figure/Working.h"
+#include "core/form/LastPress.h"
+#include "geometry/Commands.h"
 
 namespace pr::working {
 namespace {
 
 using pr::test::CommandHarness;
 
-// Types the boxes (x1 y1 x2 y2 x3 y3 fs), presses the button and returns
-// the lines of the working its result renders.
-std::vector<std::string> WorkingLines(int button, const std::vector<std::string>& boxes) {
+// Types the boxes (x1 y1 x2 y2 x3 y3 fs), presses the button as the window
+// does and returns the lines of the working its result renders.
+std::vector<std::string> WorkingLines(Button button, const std::vector<std::string>& boxes) {
   CommandHarness h(",");
   h.form.TypeAll(boxes);
-  const Working made = button == 1
-                           ? RunPointsCommand(h.form)->Working()
-                           : RunLineCommand(h.form, LineCommandOf("Command" + std::to_string(button)))->Working();
-  const std::string text = WorkingText(made);
+  LastPress last;
+  last.Press(CommandOf(button), h.form);
+  const std::string text = WorkingText(last.Working());
   std::vector<std::string> lines;
   for (std::size_t start = 0; start < text.size();) {
     const std::size_t end = text.find('\n', start);
@@ -45,13 +44,13 @@ const std::string kCoordinatesFormula = "A = ½·|x1·(y2 − y3) + x2·(y3 − 
 TEST(Working, TheWorkedExamplesLineByLine) {
   struct Case {
     const char* what;
-    int button;
+    Button button;
     std::vector<std::string> boxes;  // x1 y1 x2 y2 x3 y3 fs
     std::vector<std::string> lines;  // the whole working
   };
   const std::vector<Case> cases = {
       {"the README's triangle: Heron's step redone gives 2,00",
-       1,
+       Button::Points,
        {"0", "1", "1", "3", "-6", "-7", "10"},
        {"I punti e le distanze",
         "d(P1, P2) = √((x2 − x1)² + (y2 − y1)²) = √((1 − 0)² + (3 − 1)²) = √(1 + 4) = √5 ≈ 2,24",
@@ -63,7 +62,7 @@ TEST(Working, TheWorkedExamplesLineByLine) {
         "Verifica: l'area dalle coordinate",
         kCoordinatesFormula + " = ½·|0·(3 − (−7)) + 1·(−7 − 1) + (−6)·(1 − 3)| = ½·|0 − 8 + 12| = ½·4 = 2 = 2,00"}},
       {"the 3-4-5 triangle: Heron's formula as it stands",
-       1,
+       Button::Points,
        {"0", "0", "3", "0", "0", "4", "-10"},
        {"I punti e le distanze",
         "Fondo scala negativo: la figura è ribaltata rispetto all'origine; distanze e area non cambiano.",
@@ -76,7 +75,7 @@ TEST(Working, TheWorkedExamplesLineByLine) {
         "Verifica: l'area dalle coordinate",
         kCoordinatesFormula + " = ½·|0·(0 − 4) + 3·(4 − 0) + 0·(0 − 0)| = ½·|0 + 12 + 0| = ½·12 = 6 = 6,00"}},
       {"three points on one line",
-       1,
+       Button::Points,
        {"0", "0", "1", "1", "2", "2", "10"},
        {"I punti e le distanze",
         "d(P1, P2) = √((x2 − x1)² + (y2 − y1)²) = √((1 − 0)² + (1 − 0)²) = √(1 + 1) = √2 ≈ 1,41",
@@ -90,14 +89,14 @@ TEST(Working, TheWorkedExamplesLineByLine) {
         "Verifica: l'area dalle coordinate",
         kCoordinatesFormula + " = ½·|0·(1 − 2) + 1·(2 − 0) + 2·(0 − 1)| = ½·|0 + 2 − 2| = ½·0 = 0 = 0,00"}},
       {"the README's line and its perpendicular",
-       2,
+       Button::LineP1P2,
        {"0", "1", "1", "3", "-6", "-7", "10"},
        {"Retta per P1-P2 e perpendicolare", "m = (y2 − y1)/(x2 − x1) = (3 − 1)/(1 − 0) = 2/1 = 2 = 2,00",
         "q = y1 − m·x1 = 1 − 2·0 = 1 − 0 = 1 = 1,00", "y = m·x + q = 2x + 1; nell'etichetta: Y = + 2,00 X + 1,00",
         "Perpendicolare per il punto in cui la retta incontra l'asse y", "m' = −1/m = −1/2 = −0,50",
         "Passa per (0; 1), come la retta: stessa q.", "y = m'·x + q = −(1/2)x + 1; arrotondata: Y = - 0,50 X + 1,00"}},
       {"a horizontal line: its perpendicular is the y axis",
-       2,
+       Button::LineP1P2,
        {"1", "1", "3", "1", "0", "0", "10"},
        {"Retta per P1-P2 e perpendicolare", "m = (y2 − y1)/(x2 − x1) = (1 − 1)/(3 − 1) = 0/2 = 0",
         "q = y1 − m·x1 = 1 − 0·1 = 1 − 0 = 1 = 1,00", "y = m·x + q = 1; nell'etichetta: Y = 0 X + 1,00",
@@ -105,20 +104,20 @@ TEST(Working, TheWorkedExamplesLineByLine) {
         "Una retta orizzontale ha per perpendicolare una retta verticale, che non ha pendenza: −1/m non esiste per "
         "m = 0. La perpendicolare passa per (0; 1), quindi è l'asse y: x = 0."}},
       {"a slope that is a fraction",
-       4,
+       Button::LineP2P3,
        {"9", "9", "1", "2", "4", "3", "10"},
        {"Retta per P2-P3", "m = (y3 − y2)/(x3 − x2) = (3 − 2)/(4 − 1) = 1/3 ≈ 0,33",
         "q = y2 − m·x2 = 2 − (1/3)·1 = 2 − 1/3 = 5/3 ≈ 1,67",
         "y = m·x + q = (1/3)x + 5/3; nell'etichetta: Y = + 0,33 X + 1,67"}},
       {"a vertical pair",
-       3,
+       Button::LineP1P3,
        {"2", "0", "0", "0", "2", "5", "10"},
        {"Retta per P1-P3",
         "x1 = x3 = 2: la retta per P1 e P3 è verticale, x = 2. Non ha un'equazione della forma y = m·x + q, perché "
         "in m = (y3 − y1)/(x3 − x1) il denominatore è 0. Per questo il comando non traccia la retta e l'etichetta "
         "mantiene il testo che aveva."}},
       {"a negative full scale: the line computed, the label without it",
-       4,
+       Button::LineP2P3,
        {"0", "0", "0", "5", "2", "-2", "-10"},
        {"Retta per P2-P3",
         "Con un fondo scala negativo il comando non traccia la retta, e m e q compaiono nell'etichetta solo quando "
@@ -127,7 +126,7 @@ TEST(Working, TheWorkedExamplesLineByLine) {
         "m = (y3 − y2)/(x3 − x2) = (−2 − 5)/(2 − 0) = −7/2 = −3,50", "q = y2 − m·x2 = 5 − (−7/2)·0 = 5 − 0 = 5 = 5,00",
         "y = m·x + q = −(7/2)x + 5; nell'etichetta: Y =  X "}},
       {"long decimals: decimals written in full, nothing rounded on the way",
-       2,
+       Button::LineP1P2,
        {"0.1234567", "0", "1.5", "2.25", "0", "0", "10"},
        {"Retta per P1-P2 e perpendicolare",
         "m = (y2 − y1)/(x2 − x1) = (2,25 − 0)/(1,5 − 0,1234567) = 2,25/1,3765433 ≈ 1,63",
@@ -136,8 +135,21 @@ TEST(Working, TheWorkedExamplesLineByLine) {
         "Perpendicolare per il punto in cui la retta incontra l'asse y",
         "m' = −1/m = −(x2 − x1)/(y2 − y1) = −(1,5 − 0,1234567)/(2,25 − 0) = −1,3765433/2,25 ≈ −0,61",
         "Passa per (0; q), come la retta: stessa q.", "y = m'·x + q; arrotondata: Y = - 0,61 X - 0,20"}},
+      {"a box not read as it stands, said first",
+       Button::LineP1P3,
+       {"2,5", "0", "0", "0", "2", "5", "10"},
+       {"Retta per P1-P3", "x1: scritto \"2,5\", letto 2 (i decimali si scrivono con il punto: 2.5)",
+        "x1 = x3 = 2: la retta per P1 e P3 è verticale, x = 2. Non ha un'equazione della forma y = m·x + q, perché "
+        "in m = (y3 − y1)/(x3 − x1) il denominatore è 0. Per questo il comando non traccia la retta e l'etichetta "
+        "mantiene il testo che aveva."}},
+      {"a run-time error: one line on what happened",
+       Button::LineP1P2,
+       {"0", "0", "1e-310", "1", "0", "0", "10"},
+       {"Retta per P1-P2 e perpendicolare",
+        "Errore di run-time '6' (Overflow): il comando si è fermato a quel passo. La figura mostra ciò che aveva "
+        "disegnato prima e le etichette che non aveva ancora scritto restano come prima."}},
       {"full scale 0",
-       1,
+       Button::Points,
        {"0", "0", "3", "0", "0", "4", "0"},
        {"I punti e le distanze",
         "Fondo scala 0: il comando ridisegna solo il piano cartesiano e si ferma; non disegna punti né rette e i suoi "
@@ -154,83 +166,83 @@ TEST(Working, TheWorkedExamplesLineByLine) {
 TEST(Working, EachRuleOnAMinimalExample) {
   struct Case {
     const char* rule;
-    int button;
+    Button button;
     std::vector<std::string> boxes;  // x1 y1 x2 y2 x3 y3 fs
     std::string line;
   };
   const std::vector<Case> cases = {
       {"a whole number as one",
-       2,
+       Button::LineP1P2,
        {"0", "1", "1", "3", "0", "0", "10"},
        "m = (y2 − y1)/(x2 − x1) = (3 − 1)/(1 − 0) = 2/1 = 2 = 2,00"},
       {"a fraction in lowest terms",
-       4,
+       Button::LineP2P3,
        {"0", "0", "0", "0", "8", "6", "10"},
        "m = (y3 − y2)/(x3 − x2) = (6 − 0)/(8 − 0) = 6/8 = 3/4 = 0,75"},
       {"a fraction that is 1",
-       4,
+       Button::LineP2P3,
        {"0", "0", "2", "3", "4", "5", "10"},
        "m = (y3 − y2)/(x3 − x2) = (5 − 3)/(4 − 2) = 2/2 = 1 = 1,00"},
       {"a negative whole number",
-       4,
+       Button::LineP2P3,
        {"0", "0", "0", "9", "3", "3", "10"},
        "m = (y3 − y2)/(x3 − x2) = (3 − 9)/(3 − 0) = −6/3 = −2 = −2,00"},
-      {"no form twice in a row", 2, {"0", "0", "1", "3", "0", "0", "10"}, "m' = −1/m = −1/3 ≈ −0,33"},
+      {"no form twice in a row", Button::LineP1P2, {"0", "0", "1", "3", "0", "0", "10"}, "m' = −1/m = −1/3 ≈ −0,33"},
       {"fractions, not decimals, for what is computed",
-       2,
+       Button::LineP1P2,
        {"1", "1", "4", "3", "0", "0", "10"},
        "m' = −1/m = −1/(2/3) = −3/2 = −1,50"},
       {"the equation in fractions",
-       2,
+       Button::LineP1P2,
        {"1", "1", "4", "3", "0", "0", "10"},
        "y = m'·x + q = −(3/2)x + 1/3; arrotondata: Y = - 1,50 X + 0,33"},
       {"typed decimals, fractions computed",
-       1,
+       Button::Points,
        {"0", "0", "0.15", "0", "0", "0.1", "10"},
        "d(P2, P3) = √((x3 − x2)² + (y3 − y2)²) = √((0 − 0,15)² + (0,1 − 0)²) = √(9/400 + 1/100) = √(13/400) = "
        "(√13)/20 ≈ 0,18"},
       {"Heron exact with typed decimals",
-       1,
+       Button::Points,
        {"0", "0", "0.15", "0", "0", "0.1", "10"},
        kHeronFormula + " = ¼·√(4·(9/400)·(1/100) − (9/400 + 1/100 − 13/400)²) = ¼·√(9/10000 − 0) = "
                        "¼·√(9/10000) = ¼·(3/100) = 3/400 ≈ 0,01"},
       {"a root not ambiguous after a slash",
-       1,
+       Button::Points,
        {"0", "0", "0.75", "2", "0", "0", "10"},
        "d(P1, P2) = √((x2 − x1)² + (y2 − y1)²) = √((0,75 − 0)² + (2 − 0)²) = √(9/16 + 4) = √(73/16) = (√73)/4 ≈ "
        "2,14"},
       {"like roots added up",
-       1,
+       Button::Points,
        {"0", "0", "1", "1", "2", "2", "10"},
        "s = (d(P1, P2) + d(P1, P3) + d(P2, P3))/2 = (√2 + 2√2 + √2)/2 = 2√2 ≈ 2,83"},
       {"an exact root of a long radicand",
-       1,
+       Button::Points,
        {"1000000", "0", "0", "1999998", "0", "0", "10"},
        "d(P2, P3) = √((x3 − x2)² + (y3 − y2)²) = √((0 − 0)² + (0 − 1999998)²) = √(0 + 3999992000004) = "
        "√3999992000004 = 1999998 = 1999998,00"},
       {"a typed number as typed",
-       2,
+       Button::LineP1P2,
        {"1000000", "0", "2000000", "1000", "0", "0", "10"},
        "m = (y2 − y1)/(x2 − x1) = (1000 − 0)/(2000000 − 1000000) = 1000/1000000 = 1/1000 = 0,001 ≈ 0,00"},
       {"no division by a slope written as 0",
-       2,
+       Button::LineP1P2,
        {"1000000", "0", "2000000", "1000", "0", "0", "10"},
        "m' = −1/m = −(x2 − x1)/(y2 − y1) = −(2000000 − 1000000)/(1000 − 0) = −1000000/1000 = −1000 = −1000,00"},
       {"q from exact numbers, not from the rounded slope",
-       2,
+       Button::LineP1P2,
        {"4680559", "4197513", "1000000", "0", "0", "0", "10"},
        "q = y1 − m·x1 = 4197513 − (1399171/1226853)·4680559 = −4197513000000/3680559 = −1399171000000/1226853 ≈ "
        "−1140455,29"},
       {"typed digits kept",
-       3,
+       Button::LineP1P3,
        {"0.049999999999999998", "0", "9", "9", "1", "2", "10"},
        "m = (y3 − y1)/(x3 − x1) = (2 − 0)/(1 − 0,049999999999999998) = 2/0,950000000000000002 ≈ 2,11"},
       {"a power of ten typed, bracketed as a factor",
-       2,
+       Button::LineP1P2,
        {"1e-4", "1", "1", "3", "0", "0", "10"},
        "q = y1 − m·x1 = 1 − (2/0,9999)·(1·10^−4) = 0,9997/0,9999 ≈ 1,00"},
       {"decimals kept as typed",
-       2,
+       Button::LineP1P2,
        {"2.50", "1", "3", "2", "0", "0", "10"},
        "m = (y2 − y1)/(x2 − x1) = (2 − 1)/(3 − 2,50) = 2 = 2,00"},
   };

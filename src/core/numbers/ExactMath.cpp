@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
+#include <vector>
 
 #include "core/numbers/RuntimeError.h"
 
@@ -111,6 +113,27 @@ Integer SquareRoot(const Integer& n) {
     if (next >= root) return root;
     root = std::move(next);
   }
+}
+
+std::string Digits(const Integer& value) {
+  // Eighteen digits at a time, lowest first: each chunk fits a uint64_t.
+  const Integer chunkSize(1'000'000'000'000'000'000ULL);
+  std::vector<unsigned long long> chunks;
+  Integer rest = abs(value);
+  do {
+    Integer chunk;
+    divide_qr(rest, chunkSize, rest, chunk);
+    chunks.push_back(chunk.convert_to<unsigned long long>());
+  } while (rest != 0);
+  std::string text = value < 0 ? "-" : "";
+  char digits[24];
+  std::snprintf(digits, sizeof digits, "%llu", chunks.back());
+  text += digits;
+  for (auto chunk = chunks.rbegin() + 1; chunk != chunks.rend(); ++chunk) {
+    std::snprintf(digits, sizeof digits, "%018llu", *chunk);
+    text += digits;
+  }
+  return text;
 }
 
 double ToDouble(const Rational& value) { return QuotientToDouble(numerator(value), denominator(value)); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "core/numbers/Rational.h"
 
@@ -17,6 +18,10 @@ Integer PowerOfTen(std::int64_t exponent);
 // floor(√n), n >= 0, in time that grows with the square of n's length
 // (Boost's own takes a step per bit and a second for 2,000 digits).
 Integer SquareRoot(const Integer& n);
+
+// The integer in decimal digits, "-" before a negative one: "-1234". Made
+// without streams, which would weigh down the page's WebAssembly module.
+std::string Digits(const Integer& value);
 
 // The double nearest `value`, ties to even. Raises Overflow (a RuntimeError)
 // when that is beyond the largest double; a value below half the smallest

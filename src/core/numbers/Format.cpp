@@ -89,7 +89,7 @@ std::string Format(const Hundredths& value, std::string_view pattern, std::strin
 }
 
 std::string TwoDecimals(const Hundredths& value, std::string_view decimalMark) {
-  std::string digits = value.magnitude.str();
+  std::string digits = exact::Digits(value.magnitude);
   if (digits.size() < 3) digits.insert(0, 3 - digits.size(), '0');
   return digits.substr(0, digits.size() - 2) + std::string(decimalMark) + digits.substr(digits.size() - 2);
 }

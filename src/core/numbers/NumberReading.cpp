@@ -42,6 +42,11 @@ class Cursor {
     return pos_ < text_.size() ? text_[pos_] : '\0';
   }
   void Advance() { ++pos_; }
+  // The first character not read yet, blanks skipped.
+  std::size_t Stop() {
+    Peek();
+    return pos_;
+  }
 
  private:
   std::string_view text_;
@@ -106,6 +111,7 @@ NumberReading ReadNumber(std::string_view text) {
   if (!ReadMantissa(cursor, reading)) return {};
   reading.exponent = ReadExponent(cursor);
   reading.pointExponent += reading.exponent.value_or(0);
+  reading.end = cursor.Stop();
   return reading;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -19,6 +20,9 @@ struct NumberReading {
   std::int64_t pointExponent = 0;
   std::int64_t decimals = 0;               // digits typed after the period, zeros too
   std::optional<std::int64_t> exponent{};  // typed after E (clamped likewise), if any digit was
+  // Where the reading stopped: the first character past the number that is
+  // not a blank, or the text's length. What stands from there on is not read.
+  std::size_t end = 0;
 };
 
 NumberReading ReadNumber(std::string_view text);

@@ -61,7 +61,7 @@ std::optional<std::string> Decimal(const Integer& value, std::int64_t exponent, 
   const std::int64_t digits = DigitsAtMost(value);
   const std::int64_t length = exponent >= 0 ? digits + exponent : std::max(digits, -exponent) + 2;
   if (length > kLongestWritten) return std::nullopt;
-  std::string text = Integer(abs(value)).str();
+  std::string text = exact::Digits(Integer(abs(value)));
   if (exponent >= 0) return Signed(value < 0, text + std::string(static_cast<std::size_t>(exponent), '0'));
   const auto decimals = static_cast<std::size_t>(-exponent);
   if (text.size() <= decimals) text.insert(0, decimals + 1 - text.size(), '0');
@@ -73,7 +73,7 @@ std::optional<std::string> Decimal(const Integer& value, std::int64_t exponent, 
 std::string Fraction(const Rational& value) {
   const Integer n = abs(numerator(value));
   const Integer& d = denominator(value);
-  return Signed(value < 0, d == 1 ? n.str() : n.str() + "/" + d.str());
+  return Signed(value < 0, d == 1 ? exact::Digits(n) : exact::Digits(n) + "/" + exact::Digits(d));
 }
 
 std::string Rounded(const Hundredths& value, std::string_view mark, bool zeroAsLabel) {
@@ -111,8 +111,9 @@ std::string RadicalText(const Radical& root) {
   if (root.radicand == 1) return Fraction(root.coefficient);
   const Integer& n = numerator(root.coefficient);
   const Integer& d = denominator(root.coefficient);
-  const std::string core = (n == 1 ? std::string() : n.str()) + std::string(kRoot) + root.radicand.str();
-  return d == 1 ? core : "(" + core + ")/" + d.str();
+  const std::string core =
+      (n == 1 ? std::string() : exact::Digits(n)) + std::string(kRoot) + exact::Digits(root.radicand);
+  return d == 1 ? core : "(" + core + ")/" + exact::Digits(d);
 }
 
 std::string Factor(const std::string& text) {

@@ -140,7 +140,7 @@ class PointsWriter : WorkingWriter {
       sum += RadicalText({whole, term.radicand});
     }
     if (sum.empty()) return "0";
-    return denominator == 1 ? sum : "(" + sum + ")/" + denominator.str();
+    return denominator == 1 ? sum : "(" + sum + ")/" + exact::Digits(denominator);
   }
 
   void SemiperimeterStep(const std::array<SideForm, 3>& sides) {

@@ -2,8 +2,8 @@
 
 #include <string_view>
 
+#include "core/figure/Working.h"
 #include "geometry/PointsResult.h"
-#include "geometry/working/Working.h"
 
 namespace pr::working {
 

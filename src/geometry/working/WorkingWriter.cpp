@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "core/numbers/ExactMath.h"
+#include "core/numbers/ReadingNote.h"
 
 namespace pr::working {
 
@@ -54,6 +55,14 @@ Step Chain::EndWith(std::string connector, std::string shown) {
 WorkingWriter::WorkingWriter(const CommandInput& input, bool textbook, std::string_view mark, std::string heading)
     : input_(input), textbook_(textbook), mark_(mark) {
   Head(std::move(heading));
+  // First of all, where a box was not read as it stands: "2,5" is 2.
+  for (std::size_t i = 0; i < input.texts.size(); ++i) {
+    const std::optional<std::string> note = ReadingNote(input.texts[i]);
+    if (!note) continue;
+    const int point = static_cast<int>(i / 2);
+    const std::string box = i + 1 == input.texts.size() ? "Fondo scala" : CoordinateName(i % 2 == 0 ? 'x' : 'y', point);
+    Say(box + ": " + *note);
+  }
 }
 
 std::string WorkingWriter::In(char axis, int i) const {
