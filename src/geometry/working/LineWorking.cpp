@@ -70,6 +70,13 @@ class LineWriter : WorkingWriter {
   // a few decimals: "2", "0,125".
   std::optional<string> EndingDecimal(const Integer& numerator, const Integer& denominator,
                                       std::int64_t exponent) const {
+    // A quotient of more digits than a working writes (four bits a digit is
+    // more than enough) is not worth the long division, which costs
+    // milliseconds with the longest texts.
+    constexpr std::int64_t kLongestQuotientBits = 4 * kLongestWritten;
+    if (numerator == 0) return "0";
+    const auto bits = [](const Integer& n) { return static_cast<std::int64_t>(msb(abs(n))); };
+    if (bits(numerator) - bits(denominator) > kLongestQuotientBits) return std::nullopt;
     const Integer scaled = numerator * exact::PowerOfTen(kQuotientDecimals);
     if (scaled % denominator != 0) return std::nullopt;
     return Number(scaled / denominator, exponent - kQuotientDecimals);
