@@ -127,7 +127,13 @@ void RegisterAll() {
   Register("Command3/fs:1e6/shallow", Command3_Click, kShallow, "1e6");
   Register("Command4/fs:1e6/steep", Command4_Click, kSteep, "1e6");
   Register("Command4/fs:1e6/shallow", Command4_Click, kShallow, "1e6");
-  // The numbers computed exactly from what was typed, at any length.
+  // A whole press with its working, on the ordinary points and then on
+  // numbers of any length, computed exactly from what was typed.
+  for (Button button : {Button::Points, Button::LineP1P2}) {
+    benchmark::RegisterBenchmark(("Press/" + std::string(ControlOf(button).name) + "/fs:10").c_str(), RunPress, button,
+                                 kOrdinary, "10")
+        ->Unit(benchmark::kMillisecond);
+  }
   for (const std::size_t digits : {std::size_t{1000}, kLongestText}) {
     const std::string name = "/fs:10/digits:" + std::to_string(digits);
     Register("Command1" + name, Command1_Click, LongPoints(digits), "10");

@@ -4,7 +4,8 @@
 // double; every distance, the area, and the slope, intercept and
 // perpendicular slope of P1-P2 is the double nearest its exact value,
 // computed here again with plain fractions, or Overflow exactly when that
-// value is beyond the largest double.
+// value is beyond the largest double; and its label's two decimals are the
+// exact value rounded once.
 #include <array>
 #include <cmath>
 #include <cstddef>
@@ -18,6 +19,7 @@
 #include "FuzzCheck.h"
 #include "core/numbers/ExactDecimal.h"
 #include "core/numbers/ExactMath.h"
+#include "core/numbers/Hundredths.h"
 #include "core/numbers/RuntimeError.h"
 #include "core/numbers/Val.h"
 #include "geometry/ExactGeometry.h"
@@ -79,6 +81,22 @@ void CheckRoot(const std::function<double()>& compute, const Rational& square, s
   }
 }
 
+// The label's hundredths: |v|·100 rounded half up, with v's sign. On the
+// numerator and denominator alone: a fraction reduced after each step costs
+// milliseconds with a thousand digits.
+void CheckHundredths(const pr::Hundredths& shown, const Rational& v, std::string_view what) {
+  const pr::exact::Integer n = abs(numerator(v));
+  const pr::exact::Integer& d = denominator(v);
+  Require(shown.magnitude == (200 * n + d) / (2 * d), what);
+  Require(shown.sign == (v < 0 ? -1 : v > 0 ? 1 : 0), what);
+}
+
+// The same for √square: floor((floor(√(40000·square)) + 1) / 2).
+void CheckRootHundredths(const pr::Hundredths& shown, const Rational& square, std::string_view what) {
+  const pr::exact::Integer scaled = 40000 * numerator(square) / denominator(square);
+  Require(shown.magnitude == (sqrt(scaled) + 1) / 2, what);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -103,15 +121,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     exact[i] = std::move(reading->exact);
   }
   const std::array<pr::ExactPoint, 3> p = {{{exact[0], exact[1]}, {exact[2], exact[3]}, {exact[4], exact[5]}}};
+  const pr::OnOneScale<6> points({&exact[0], &exact[1], &exact[2], &exact[3], &exact[4], &exact[5]});
   const auto square = [&](int a, int b) {
     const Rational dx = v[2 * a] - v[2 * b];
     const Rational dy = v[2 * a + 1] - v[2 * b + 1];
     return Rational(dx * dx + dy * dy);
   };
-  CheckRoot([&] { return pr::ExactDistance(p[0], p[1]); }, square(0, 1), "distance P1-P2");
-  CheckRoot([&] { return pr::ExactDistance(p[1], p[2]); }, square(1, 2), "distance P2-P3");
+  CheckRoot([&] { return pr::SideBetween(points, 0, 1).length; }, square(0, 1), "distance P1-P2");
+  CheckRoot([&] { return pr::SideBetween(points, 1, 2).length; }, square(1, 2), "distance P2-P3");
   const Rational cross = (v[2] - v[0]) * (v[5] - v[1]) - (v[3] - v[1]) * (v[4] - v[0]);
-  CheckRounded([&] { return pr::ExactArea(p[0], p[1], p[2]); }, Magnitude(cross) / 2, "area");
+  CheckRounded([&] { return pr::AreaOf(points).value; }, Magnitude(cross) / 2, "area");
+  try {
+    CheckRootHundredths(pr::SideBetween(points, 0, 1).shown, square(0, 1), "P1-P2 rounded once");
+    CheckHundredths(pr::AreaOf(points).shown, Magnitude(cross) / 2, "the area rounded once");
+  } catch (const pr::RuntimeError&) {
+    // Beyond a double: the label is never written.
+  }
 
   const pr::ExactLine line(p[0], p[1]);
   Require(line.IsVertical() == (v[0] == v[2]), "vertical exactly when x1 = x2");
@@ -121,5 +146,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   CheckRounded([&] { return line.Intercept(); }, Rational(v[1] - m * v[0]), "intercept");
   Require(line.IsHorizontal() == (m == 0), "horizontal exactly when y1 = y2");
   if (!line.IsHorizontal()) CheckRounded([&] { return line.PerpendicularSlope(); }, Rational(-1 / m), "-1/m");
+  CheckHundredths(line.RoundedSlope(), m, "m rounded once");
+  CheckHundredths(line.RoundedIntercept(), Rational(v[1] - m * v[0]), "q rounded once");
   return 0;
 }

@@ -16,7 +16,8 @@
 #include "FuzzCheck.h"
 #include "core/numbers/DecimalText.h"
 #include "core/numbers/Format.h"
-#include "core/numbers/MaybeNumber.h"
+#include "core/numbers/Hundredths.h"
+#include "core/numbers/Rational.h"
 #include "core/numbers/RuntimeError.h"
 #include "geometry/CoefficientText.h"
 #include "support/LabelRules.h"
@@ -74,8 +75,10 @@ void CheckShortest(double v) {
 
 // "+ d.dd", "- d.dd", "0" for zero; the sign stands apart from the digits.
 void CheckCoefficient(double v) {
+  const pr::Rational exact(v);
+  const pr::Hundredths rounded = pr::exact::RoundedQuotient(numerator(exact), denominator(exact), 0);
   for (const std::string_view mark : kMarks) {
-    const std::string text = pr::CoefficientText(pr::MaybeNumber(v), mark);
+    const std::string text = pr::CoefficientText(rounded, mark);
     if (v == 0.0) {
       Require(text == "0", "a zero coefficient is \"0\"");
       continue;
@@ -84,7 +87,7 @@ void CheckCoefficient(double v) {
     Require(pr::test::IsTwoDecimals(std::string_view(text).substr(2), mark),
             "a coefficient's digits, mark, two decimals");
   }
-  Require(pr::CoefficientText(pr::MaybeNumber(), ".").empty(), "an unset coefficient is empty");
+  Require(pr::CoefficientText(std::nullopt, ".").empty(), "an unset coefficient is empty");
 }
 
 }  // namespace

@@ -1,18 +1,15 @@
 #include "geometry/CoefficientText.h"
 
-#include <cmath>
-
 #include "core/numbers/Format.h"
 
 namespace pr {
 
-std::string CoefficientText(const MaybeNumber& v, std::string_view decimalMark) {
-  if (v.IsUnset()) return "";
-  // The pattern's leading blank is what separates the sign from the digits.
-  if (v > 0) return "+" + Format(std::fabs(v.Value()), kDistancePattern, decimalMark);
-  if (v < 0) return "-" + Format(std::fabs(v.Value()), kDistancePattern, decimalMark);
-  // A -0 from the arithmetic reads "0" like any other zero.
-  return "0";
+std::string CoefficientText(const std::optional<Hundredths>& v, std::string_view decimalMark) {
+  if (!v) return "";
+  if (v->sign == 0) return "0";
+  // The pattern's leading blank is what separates the sign from the digits;
+  // a value that rounds to 0 keeps the sign of what it is.
+  return (v->sign > 0 ? "+" : "-") + Format(Hundredths{1, v->magnitude, v->exact}, kDistancePattern, decimalMark);
 }
 
 }  // namespace pr

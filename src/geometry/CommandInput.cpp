@@ -11,17 +11,25 @@ namespace pr {
 CommandInput ReadCommandInput(const Form& form) {
   // The coordinates, exactly and as doubles; the full scale only serves the
   // drawing.
+  std::array<std::string, kInputBoxes.size()> texts;
   std::array<ExactReading, kInputBoxes.size() - 1> c;
-  for (std::size_t i = 0; i < c.size(); ++i) c[i] = ValExactly(form.Text(kInputBoxes[i]));
-  return CommandInput{
+  for (std::size_t i = 0; i < c.size(); ++i) {
+    texts[i] = form.Text(kInputBoxes[i]);
+    c[i] = ValExactly(texts[i]);
+  }
+  texts.back() = form.Text(InputBox::FullScale);
+  CommandInput input{
       .p1 = {c[0].value, c[1].value},
       .p2 = {c[2].value, c[3].value},
       .p3 = {c[4].value, c[5].value},
-      .fullScale = Val(form.Text(InputBox::FullScale)),
+      .fullScale = Val(texts.back()),
       .exact1 = {std::move(c[0].exact), std::move(c[1].exact)},
       .exact2 = {std::move(c[2].exact), std::move(c[3].exact)},
       .exact3 = {std::move(c[4].exact), std::move(c[5].exact)},
+      .texts = std::move(texts),
   };
+  for (std::size_t i = 0; i < c.size(); ++i) input.typed[i] = std::move(c[i].typed);
+  return input;
 }
 
 }  // namespace pr

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <array>
+#include <string>
+
 #include "core/numbers/ExactDecimal.h"
 #include "plot/WorldToPlot.h"
 
@@ -23,6 +26,11 @@ struct CommandInput {
   ExactPoint exact1;
   ExactPoint exact2;
   ExactPoint exact3;
+  // The seven texts as read (x1, y1, x2, y2, x3, y3, full scale), and the
+  // coordinates' digits as typed, to write each number back as the student
+  // typed it ("2,50", "1,5·10^−3").
+  std::array<std::string, 7> texts{};
+  std::array<NumberReading, 6> typed{};
 
   const Point& PointAt(int index) const { return index == 0 ? p1 : index == 1 ? p2 : p3; }
   const ExactPoint& ExactAt(int index) const { return index == 0 ? exact1 : index == 1 ? exact2 : exact3; }

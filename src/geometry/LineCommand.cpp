@@ -9,8 +9,8 @@
 #include "geometry/CoefficientText.h"
 #include "geometry/CommandInput.h"
 #include "geometry/ExactGeometry.h"
+#include "geometry/LineResult.h"
 #include "geometry/PointMarkers.h"
-#include "geometry/PressResult.h"
 #include "geometry/sweep/LineSweep.h"
 #include "geometry/sweep/TracedLine.h"
 #include "plot/DrawPlotBackground.h"
@@ -85,6 +85,17 @@ TracedLine PerpendicularOf(const ExactLine& line, double intercept) {
           .colour = kPerpendicularColour};
 }
 
+// m, q and -1/m rounded once, from the same exact line the drawing uses.
+LineValues ValuesOf(ExactLine line) {
+  LineValues values{.line = std::move(line)};
+  const ExactLine& l = values.line;
+  if (l.IsVertical()) return values;
+  values.slope = l.RoundedSlope();
+  values.intercept = l.RoundedIntercept();
+  if (!l.IsHorizontal()) values.perpendicularSlope = l.RoundedPerpendicularSlope();
+  return values;
+}
+
 std::vector<TracedLine> LinesToTrace(const LineCommandSpec& spec, const ExactLine& line, double slope,
                                      double intercept) {
   std::vector<TracedLine> lines{
@@ -94,44 +105,52 @@ std::vector<TracedLine> LinesToTrace(const LineCommandSpec& spec, const ExactLin
   return lines;
 }
 
-std::string InterceptText(const LineCommandSpec& spec, const MaybeNumber& q, std::string_view mark) {
-  if (spec.interceptAlwaysShown && q == 0) return "0";
+// Command3 writes "0" for a zero intercept and for one never computed.
+std::string InterceptText(const LineCommandSpec& spec, const std::optional<Hundredths>& q, std::string_view mark) {
+  if (spec.interceptAlwaysShown && (!q || q->sign == 0)) return "0";
   return CoefficientText(q, mark);
 }
 
 }  // namespace
 
-std::string EquationText(const LineCommandSpec& spec, const MaybeNumber& m, const MaybeNumber& q,
-                         std::string_view mark) {
-  return std::string(spec.heading) + "Y = " + CoefficientText(m, mark) + " X " + InterceptText(spec, q, mark);
+std::string EquationText(const LineCommandSpec& spec, const std::optional<Hundredths>& m,
+                         const std::optional<Hundredths>& q, std::string_view mark) {
+  return "Y = " + CoefficientText(m, mark) + " X " + InterceptText(spec, q, mark);
 }
 
-std::unique_ptr<PressResult> RunLineCommand(Form& form, const LineCommandSpec& spec) {
+std::unique_ptr<LineResult> RunLineCommand(Form& form, const LineCommandSpec& spec) {
   Surface& surface = form.Canvas();
   ClearSurfaceAndLabels(form, spec);
   DrawPlotBackground(surface);
-  const CommandInput input = ReadCommandInput(form);
-  if (FullScaleGuardStops(input)) return std::make_unique<PressResult>(&spec, input, false, form.DecimalMark());
+  const std::string mark = form.DecimalMark();
+  CommandInput input = ReadCommandInput(form);
+  if (FullScaleGuardStops(input)) return std::make_unique<LineResult>(spec, std::move(input), false, mark);
   DrawPointMarkers(surface, input);
-  auto result = std::make_unique<PressResult>(&spec, input, true, form.DecimalMark());
 
-  // m and q stay unset when the sweep has no step (a negative full scale).
-  MaybeNumber m;
-  MaybeNumber q;
-  if (SweepHasSteps(input.fullScale)) {
-    const ExactLine line(input.ExactAt(spec.first), input.ExactAt(spec.second));
+  LineValues values = ValuesOf(ExactLine(input.ExactAt(spec.first), input.ExactAt(spec.second)));
+  auto result = std::make_unique<LineResult>(spec, std::move(input), true, mark);
+  const double fullScale = result->input.fullScale;
+  // The label shows m and q only when the sweep has steps (a positive full
+  // scale): with none, it never computed them. The working still does.
+  values.traced = SweepHasSteps(fullScale);
+  if (values.traced) {
     // A vertical pair has no y = m·x + q: the command ends quietly and its
     // label keeps what it showed.
-    if (line.IsVertical()) return result;
+    if (values.line.IsVertical()) {
+      result->values = std::move(values);
+      return result;
+    }
     // The equation and the drawing use the same doubles, each the exact
     // value rounded once, so the line crosses the y axis where q says.
-    const double slope = line.Slope();
-    const double intercept = line.Intercept();
-    m = slope;
-    q = intercept;
-    SweepLines(surface, input.fullScale, LinesToTrace(spec, line, slope, intercept));
+    const double slope = values.line.Slope();
+    const double intercept = values.line.Intercept();
+    SweepLines(surface, fullScale, LinesToTrace(spec, values.line, slope, intercept));
+    values.equation = EquationText(spec, values.slope, values.intercept, mark);
+  } else {
+    values.equation = EquationText(spec, std::nullopt, std::nullopt, mark);
   }
-  form.SetCaption(spec.equationLabel, EquationText(spec, m, q, form.DecimalMark()));
+  form.SetCaption(spec.equationLabel, std::string(spec.heading) + values.equation);
+  result->values = std::move(values);
   return result;
 }
 

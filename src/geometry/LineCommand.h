@@ -2,12 +2,14 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "core/form/ControlNames.h"
-#include "core/numbers/MaybeNumber.h"
+#include "core/numbers/Hundredths.h"
 #include "core/surface/Colour.h"
+#include "geometry/LineResult.h"
 
 namespace pr {
 class Form;
@@ -33,11 +35,12 @@ extern const std::array<LineCommandSpec, 3> kLineCommands;  // Command2, Command
 const LineCommandSpec* FindLineCommand(Button button);
 
 // Clearing, background, input, guard, markers, sweep and the equation text.
-std::unique_ptr<PressResult> RunLineCommand(Form& form, const LineCommandSpec& spec);
+std::unique_ptr<LineResult> RunLineCommand(Form& form, const LineCommandSpec& spec);
 
-// The equation label's text: heading, "Y = ", the slope's text, " X ", the
-// intercept's text (" Retta su P1-P2      Y = + 2.00 X + 1.00").
-std::string EquationText(const LineCommandSpec& spec, const MaybeNumber& m, const MaybeNumber& q,
-                         std::string_view mark);
+// The equation label's text after its heading: "Y = ", the slope's text,
+// " X ", the intercept's text ("Y = + 2.00 X + 1.00"); an unset slope or
+// intercept writes nothing ("Y =  X ").
+std::string EquationText(const LineCommandSpec& spec, const std::optional<Hundredths>& m,
+                         const std::optional<Hundredths>& q, std::string_view mark);
 
 }  // namespace pr

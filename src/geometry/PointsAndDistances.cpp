@@ -47,26 +47,31 @@ void DrawTriangle(Surface& surface, const CommandInput& input) {
 
 }  // namespace
 
-std::unique_ptr<PressResult> RunPointsCommand(Form& form) {
+std::unique_ptr<PointsResult> RunPointsCommand(Form& form) {
   Surface& surface = form.Canvas();
   form.SetCaption(ResultLabel::Spare, "");
   surface.Cls();
   DrawPlotBackground(surface);
-  const CommandInput input = ReadCommandInput(form);
   const std::string mark = form.DecimalMark();
-  if (FullScaleGuardStops(input)) return std::make_unique<PressResult>(nullptr, input, false, mark);
+  CommandInput input = ReadCommandInput(form);
+  if (FullScaleGuardStops(input)) return std::make_unique<PointsResult>(std::move(input), false, mark);
 
   DrawPointMarkers(surface, input);
+  PointsValues values{.points = PointsOnOneScale(input), .sides = {}, .area = {}, .semiperimeter = {}};
   // Each label is written as soon as its number is known: an overflow
   // further on leaves it standing.
-  for (const DistanceRow& row : kDistances) {
-    const double side = ExactDistance(input.ExactAt(row.points.from), input.ExactAt(row.points.to));
-    form.SetCaption(row.label, Format(side, kDistancePattern, mark));
+  for (std::size_t i = 0; i < kDistances.size(); ++i) {
+    const DistanceRow& row = kDistances[i];
+    values.sides[i] = SideBetween(values.points, row.points.from, row.points.to);
+    form.SetCaption(row.label, Format(values.sides[i].shown, kDistancePattern, mark));
   }
   DrawTriangle(surface, input);
-  const double area = ExactArea(input.exact1, input.exact2, input.exact3);
-  form.SetCaption(ResultLabel::Area, Format(area, kAreaPattern, mark));
-  return std::make_unique<PressResult>(nullptr, input, true, mark);
+  values.area = AreaOf(values.points);
+  form.SetCaption(ResultLabel::Area, Format(values.area.shown, kAreaPattern, mark));
+  values.semiperimeter = RoundedSemiperimeter(values.sides, values.points.unit);
+  auto result = std::make_unique<PointsResult>(std::move(input), true, mark);
+  result->values = std::move(values);
+  return result;
 }
 
 }  // namespace pr

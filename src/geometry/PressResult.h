@@ -7,23 +7,23 @@
 
 namespace pr {
 
-struct LineCommandSpec;
-
 // What a button's command computed. It keeps the points and the full scale
 // as the command read them, and whether it drew the point markers (not when
 // the full-scale guard stopped it): where the points stand on the plot.
+// Each command's result adds its own values and renders its working.
 class PressResult : public CommandResult {
  public:
-  PressResult(const LineCommandSpec* line, CommandInput read, bool drewMarkers, std::string decimalMark)
-      : input(std::move(read)), markersDrawn(drewMarkers), line_(line), decimalMark_(std::move(decimalMark)) {}
-
-  working::Working Working() const override;
+  PressResult(CommandInput read, bool drewMarkers, std::string decimalMark)
+      : input(std::move(read)), markersDrawn(drewMarkers), decimalMark_(std::move(decimalMark)) {}
 
   const CommandInput input;
   const bool markersDrawn;
 
+ protected:
+  // The locale's decimal mark at the press, as the labels were written.
+  const std::string& DecimalMark() const { return decimalMark_; }
+
  private:
-  const LineCommandSpec* line_;  // null for "I punti e le distanze"
   std::string decimalMark_;
 };
 

@@ -131,6 +131,29 @@ TEST(ExactResults, ShowTheExactValueRoundedOnce) {
        {"0", "0", "1e100", "0", "0", "1e100", "10"},
        ResultLabel::Area,
        " 5" + std::string(199, '0') + ".00"},
+      // Rounded once from the exact value, never through a double (which
+      // would make a half-cent of each, " 0.01" and " 3.19").
+      {"area just below a half-cent",
+       Command1_Click,
+       {"0", "0", "0.0099999999999999999998", "0", "0", "1", "10"},
+       ResultLabel::Area,
+       " 0.00"},
+      {"side just below a half-cent",
+       Command1_Click,
+       {"0", "0", "3.18499999999999999", "0", "0", "0", "10"},
+       ResultLabel::DistanceP1P2,
+       " 3.18"},
+      // Every digit of a long result its own, not 17 digits and zeros.
+      {"the digits of √2·10^100",
+       Command1_Click,
+       {"0", "0", "1e100", "1e100", "0", "0", "10"},
+       ResultLabel::DistanceP1P2,
+       " 14142135623730950488016887242096980785696718753769480731766797379907324784621070388503875343276415727.35"},
+      {"q of 10^20 + 1/3",
+       Command3_Click,
+       {"2", "100000000000000000001", "0", "0", "5", "100000000000000000002", "10"},
+       ResultLabel::EquationP1P3,
+       " Retta su P1-P3      Y = + 0.33 X + 100000000000000000000.33"},
   };
   for (const Shown& c : cases) {
     SCOPED_TRACE(c.name);

@@ -1,5 +1,6 @@
 // Every number the commands show is the exact value of what was typed,
-// rounded once to two decimals the school way (half-cents up). The judge
+// rounded once to two decimals the school way (half-cents up), whatever its
+// size. The judge
 // here is its own: fractions of the typed decimals (boost::rational), square
 // roots by integer root, two decimals by integer rounding.
 #include <gtest/gtest.h>
@@ -43,10 +44,6 @@ Fraction Typed(const std::string& text) {
   return negative ? -value : value;
 }
 
-// The hundredths a value may show: [low, high]. Rounding to a double first
-// moves a value by less than a 2^52nd part of it, so far from the origin
-// the last digits may differ; a half-cent of a value of fewer than 15
-// digits is a decimal a double's shortest text keeps, and rounds up.
 // " 12.35" for 1235 hundredths.
 std::string Hundredths(const Integer& k) {
   std::string digits = k.str();
@@ -54,45 +51,11 @@ std::string Hundredths(const Integer& k) {
   return " " + digits.substr(0, digits.size() - 2) + "." + digits.substr(digits.size() - 2);
 }
 
-struct Allowed {
-  Integer low;
-  Integer high;
-};
+// v >= 0 in hundredths, half up: floor(100·v + 1/2).
+Integer TwoDecimals(const Fraction& v) { return (200 * v.numerator() + v.denominator()) / (2 * v.denominator()); }
 
-const Integer kDoubleParts = Integer(1) << 52;
-const Integer kShortValue = TenTo(14);  // in hundredths
-
-// s = n / d >= 0 in hundredths: the integers nearest s, half up, within a
-// double's rounding of it.
-Allowed NearestHundredths(const Integer& n, const Integer& d) {
-  if ((2 * n) % d == 0 && bit_test(Integer(2 * n / d), 0) && n < kShortValue * d) {
-    const Integer k = (2 * n / d + 1) / 2;
-    return {k, k};
-  }
-  // floor(s·(1 ∓ 1/P) + 1/2) = floor((2n(P ∓ 1) + dP) / 2dP)
-  const Integer P = kDoubleParts;
-  return {(2 * n * (P - 1) + d * P) / (2 * d * P), (2 * n * (P + 1) + d * P) / (2 * d * P)};
-}
-
-Allowed TwoDecimals(const Fraction& v) { return NearestHundredths(100 * v.numerator(), v.denominator()); }
-
-// The same for 100·sqrt(v): with t = 10000·v, the integer nearest sqrt(t),
-// half up, is floor((floor(sqrt(4t)) + 1) / 2).
-Integer NearestRoot(const Integer& n, const Integer& d) { return (sqrt(Integer(4 * n / d)) + 1) / 2; }
-
-Allowed RootTwoDecimals(const Fraction& v) {
-  const Integer n = 10000 * v.numerator();
-  const Integer d = v.denominator();
-  if ((4 * n) % d == 0) {
-    const Integer w = 4 * n / d;
-    Integer rest;
-    const Integer r = sqrt(w, rest);
-    if (rest == 0 && bit_test(r, 0) && r < 2 * kShortValue) return {(r + 1) / 2, (r + 1) / 2};
-  }
-  // A root moves half as much as the square under it: t·(1 ∓ 2/P).
-  const Integer P = kDoubleParts;
-  return {NearestRoot(n * (P - 2), d * P), NearestRoot(n * (P + 2), d * P)};
-}
+// 100·sqrt(v), half up: with t = 10000·v, floor((floor(sqrt(4t)) + 1) / 2).
+Integer RootTwoDecimals(const Fraction& v) { return (sqrt(Integer(40000 * v.numerator() / v.denominator())) + 1) / 2; }
 
 // " 12.35" -> 1235; nothing when the text is not a measure.
 std::optional<Integer> ShownHundredths(std::string_view text) {
@@ -103,9 +66,9 @@ std::optional<Integer> ShownHundredths(std::string_view text) {
   return Integer(digits);
 }
 
-bool Within(std::string_view text, const Allowed& allowed) {
+bool Shows(std::string_view text, const Integer& hundredths) {
   const std::optional<Integer> k = ShownHundredths(text);
-  return k && allowed.low <= *k && *k <= allowed.high;
+  return k && *k == hundredths;
 }
 
 // "+ 1.04", "- 0.38", "0" for exactly 0. (boost::rational<cpp_int> compared
@@ -115,7 +78,7 @@ bool CoefficientShows(std::string_view text, const Fraction& v) {
   if (v.numerator() == 0) return text == "0";
   const bool positive = v.numerator() > 0;
   if (!text.starts_with(positive ? '+' : '-')) return false;
-  return Within(text.substr(1), TwoDecimals(positive ? v : -v));
+  return Shows(text.substr(1), TwoDecimals(positive ? v : -v));
 }
 
 using Points = std::array<Fraction, 6>;  // x1 y1 x2 y2 x3 y3
@@ -129,18 +92,15 @@ Fraction SquaredDistance(const Points& p, int a, int b) {
 // The first label of Command1 that is not the exact value rounded once.
 std::string Command1Wrong(const CommandRun& run, const Points& p) {
   const Fraction cross = (p[2] - p[0]) * (p[5] - p[1]) - (p[3] - p[1]) * (p[4] - p[0]);
-  const std::array<std::pair<ResultLabel, Allowed>, 4> expected = {{
+  const std::array<std::pair<ResultLabel, Integer>, 4> expected = {{
       {ResultLabel::DistanceP1P2, RootTwoDecimals(SquaredDistance(p, 0, 1))},
       {ResultLabel::DistanceP1P3, RootTwoDecimals(SquaredDistance(p, 0, 2))},
       {ResultLabel::DistanceP2P3, RootTwoDecimals(SquaredDistance(p, 1, 2))},
       {ResultLabel::Area, TwoDecimals((cross.numerator() < 0 ? -cross : cross) / Integer(2))},
   }};
-  for (const auto& [label, allowed] : expected) {
+  for (const auto& [label, hundredths] : expected) {
     const std::string& shown = run.after.at(label);
-    if (!Within(shown, allowed)) {
-      return NameOf(label) + " shows \"" + shown + "\", not " + Hundredths(allowed.low) + " to " +
-             Hundredths(allowed.high);
-    }
+    if (!Shows(shown, hundredths)) return NameOf(label) + " shows \"" + shown + "\", not " + Hundredths(hundredths);
   }
   return {};
 }

@@ -17,11 +17,10 @@ ExactReading ValExactly(std::string_view text) {
   // A finite, non-zero double bounds the point exponent (NumberReading.h),
   // so the exponent below is within a text's length of it.
   const std::size_t significant = reading.digits.find_last_not_of('0') + 1;
-  reading.digits.resize(significant);
-  exact::Integer significand(reading.digits);
+  exact::Integer significand(reading.digits.substr(0, significant));
   if (reading.negative) significand = -significand;
   const std::int64_t exponent = reading.pointExponent - static_cast<std::int64_t>(significant);
-  return {value, {std::move(significand), exponent}};
+  return {value, {std::move(significand), exponent}, std::move(reading)};
 }
 
 }  // namespace pr

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "core/numbers/ExactMath.h"
+#include "core/numbers/NumberReading.h"
 #include "core/numbers/Rational.h"
 
 namespace pr {
@@ -21,12 +22,14 @@ struct ExactDecimal {
 
 // What a box's text says, read by Val's rules both ways: the double Val
 // gives, and the exact value of the same digits (no trailing zeros in the
-// significand). Raises Overflow where Val does. Where Val's double is 0 (no
-// number, or one below half the smallest subnormal) the exact value is 0
-// too, so the program never computes with a number that it draws as 0.
+// significand), with the digits as typed to write it back so. Raises
+// Overflow where Val does. Where Val's double is 0 (no number, or one below
+// half the smallest subnormal) the exact value is 0 too, and so is what was
+// typed, so the program never computes or writes a number it draws as 0.
 struct ExactReading {
   double value = 0.0;
   ExactDecimal exact;
+  NumberReading typed;
 };
 
 ExactReading ValExactly(std::string_view text);

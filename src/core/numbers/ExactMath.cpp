@@ -98,6 +98,23 @@ double SqrtQuotientToDouble(const Integer& numerator, const Integer& denominator
 
 Integer PowerOfTen(std::int64_t exponent) { return pow(Integer(10), static_cast<unsigned>(exponent)); }
 
+Integer SquareRoot(const Integer& n) {
+  // Boost's root is quick up to a few machine words.
+  constexpr std::int64_t kShortBits = 128;
+  const std::int64_t length = BitLength(n);
+  if (length <= kShortBits) return sqrt(n);
+  // The root of n's leading bits, scaled back, is above √n by a part in
+  // 2^60 at most; Newton's steps from above then double the correct bits
+  // each time and stop at floor(√n).
+  const auto shift = static_cast<unsigned>((length - kShortBits) & ~std::int64_t{1});
+  Integer root = (sqrt(Integer(n >> shift)) + 1) << (shift / 2);
+  for (;;) {
+    Integer next = (root + n / root) >> 1;
+    if (next >= root) return root;
+    root = std::move(next);
+  }
+}
+
 std::string Digits(const Integer& value) {
   // Eighteen digits at a time, lowest first: each chunk fits a uint64_t.
   const Integer chunkSize(1'000'000'000'000'000'000ULL);

@@ -15,6 +15,10 @@ using Integer = boost::multiprecision::cpp_int;
 // 10^exponent, exponent >= 0.
 Integer PowerOfTen(std::int64_t exponent);
 
+// floor(√n), n >= 0, in time that grows with the square of n's length
+// (Boost's own takes a step per bit and a second for 2,000 digits).
+Integer SquareRoot(const Integer& n);
+
 // The integer in decimal digits, "-" before a negative one: "-1234". Made
 // without streams, which would weigh down the page's WebAssembly module.
 std::string Digits(const Integer& value);

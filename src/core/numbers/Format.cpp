@@ -57,11 +57,12 @@ std::string ScaledRoundedDigits(double magnitude, int decimals) {
   return digits;
 }
 
-std::string FormatNumber(double value, const NumberPattern& pattern, std::string_view decimalMark) {
+// `digits`: the rounded magnitude in units of the last decimal ("" for 0).
+std::string FormatNumber(bool negative, std::string digits, const NumberPattern& pattern,
+                         std::string_view decimalMark) {
   const auto decimals = static_cast<std::size_t>(pattern.decimals);
-  std::string digits = ScaledRoundedDigits(std::fabs(value), pattern.decimals);
   // Only a value that is still non-zero after rounding shows its sign.
-  const bool minus = std::signbit(value) && !digits.empty();
+  const bool minus = negative && !digits.empty();
   if (digits.size() <= decimals) digits.insert(0, decimals + 1 - digits.size(), '0');
   std::string text;
   text.reserve(digits.size() + pattern.prefix.size() + decimalMark.size() + 1);
@@ -77,7 +78,20 @@ std::string FormatNumber(double value, const NumberPattern& pattern, std::string
 
 std::string Format(double value, std::string_view pattern, std::string_view decimalMark) {
   if (!std::isfinite(value)) throw RuntimeError(ErrorCode::Overflow);
-  return FormatNumber(value, PatternFor(pattern), decimalMark);
+  const NumberPattern& known = PatternFor(pattern);
+  return FormatNumber(std::signbit(value), ScaledRoundedDigits(std::fabs(value), known.decimals), known, decimalMark);
+}
+
+std::string Format(const Hundredths& value, std::string_view pattern, std::string_view decimalMark) {
+  const NumberPattern& known = PatternFor(pattern);
+  const bool minus = value.sign < 0 && value.magnitude != 0;
+  return (minus ? "-" : "") + std::string(known.prefix) + TwoDecimals(value, decimalMark);
+}
+
+std::string TwoDecimals(const Hundredths& value, std::string_view decimalMark) {
+  std::string digits = exact::Digits(value.magnitude);
+  if (digits.size() < 3) digits.insert(0, 3 - digits.size(), '0');
+  return digits.substr(0, digits.size() - 2) + std::string(decimalMark) + digits.substr(digits.size() - 2);
 }
 
 }  // namespace pr

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/numbers/Hundredths.h"
+
 namespace pr {
 
 // The two patterns the program shows numbers with. Both write a blank, then
@@ -18,5 +20,13 @@ inline constexpr std::string_view kAreaPattern = " #####0.00";
 // shows as " 0.00". Non-finite values throw RuntimeError(Overflow), any other
 // pattern RuntimeError(InvalidCall).
 std::string Format(double value, std::string_view pattern, std::string_view decimalMark = ".");
+
+// The same text for a value already rounded once from its exact value: the
+// commands' results, whatever their size (the digits of 10^200 + 1/3 are all
+// its own, where a double's would be 17 digits and zeros).
+std::string Format(const Hundredths& value, std::string_view pattern, std::string_view decimalMark = ".");
+
+// The digits of that text alone, without blank or sign: "2.24", "0.00".
+std::string TwoDecimals(const Hundredths& value, std::string_view decimalMark);
 
 }  // namespace pr

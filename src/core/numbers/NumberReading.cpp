@@ -54,6 +54,7 @@ class Cursor {
 };
 
 void AddDigit(NumberReading& reading, char c, bool afterPeriod) {
+  if (afterPeriod) ++reading.decimals;
   if (reading.digits.empty() && c == '0') {
     if (afterPeriod) --reading.pointExponent;  // 0.05: the point moves right of the zero
     return;
@@ -86,18 +87,19 @@ bool ReadMantissa(Cursor& cursor, NumberReading& reading) {
   }
 }
 
-// "E", an optional sign and digits; "1e" and "1e+" have exponent 0.
-std::int64_t ReadExponent(Cursor& cursor) {
+// "E", an optional sign and digits; "1e" and "1e+" have none.
+std::optional<std::int64_t> ReadExponent(Cursor& cursor) {
   const char marker = cursor.Peek();
-  if (marker != 'e' && marker != 'E') return 0;
+  if (marker != 'e' && marker != 'E') return std::nullopt;
   cursor.Advance();
   const bool negative = ReadSign(cursor);
-  std::int64_t exponent = 0;
+  std::optional<std::int64_t> exponent;
   for (char c = cursor.Peek(); IsDigit(c); c = cursor.Peek()) {
-    exponent = std::min(exponent * 10 + (c - '0'), kExponentClamp);
+    exponent = std::min(exponent.value_or(0) * 10 + (c - '0'), kExponentClamp);
     cursor.Advance();
   }
-  return negative ? -exponent : exponent;
+  if (exponent && negative) *exponent = -*exponent;
+  return exponent;
 }
 
 }  // namespace
@@ -107,7 +109,8 @@ NumberReading ReadNumber(std::string_view text) {
   NumberReading reading;
   reading.negative = ReadSign(cursor);
   if (!ReadMantissa(cursor, reading)) return {};
-  reading.pointExponent += ReadExponent(cursor);
+  reading.exponent = ReadExponent(cursor);
+  reading.pointExponent += reading.exponent.value_or(0);
   reading.end = cursor.Stop();
   return reading;
 }
