@@ -13,10 +13,9 @@
 #include <string>
 #include <utility>
 
-#include "core/form/LastCommand.h"
+#include "core/form/LastPress.h"
 #include "core/surface/RasterSurface.h"
 #include "geometry/Commands.h"
-#include "geometry/working/ClickWorking.h"
 #include "plot/DrawPlotBackground.h"
 #include "plot/FormPaint.h"
 #include "support/FakeForm.h"
@@ -24,17 +23,12 @@
 namespace pr {
 namespace {
 
-using Click = void (*)(Form&);
+using Click = std::unique_ptr<CommandResult> (*)(Form&);
 
 // The client area at 96 DPI: 974 x 576 pixels of 15 twips.
 RasterSurface ClientArea() { return RasterSurface(974, 576, 15.0, 0xC0C0C0); }
 // The form at 200 %: 1948 x 1152 pixels of 7.5 twips, dots two pixels wide.
 RasterSurface At200() { return RasterSurface(1948, 1152, 7.5, 0xC0C0C0, 2); }
-
-class Ignored final : public ErrorReporter {
- public:
-  void Report(const std::string&) override {}
-};
 
 // The seven boxes: x1, y1, x2, y2, x3, y3 (the full scale comes per case).
 using Points = std::array<std::string, 6>;
@@ -73,15 +67,15 @@ void RunCommand(benchmark::State& state, Click click, Points points, std::string
   }
 }
 
-// The command, then the working made from the boxes it read.
-void RunPress(benchmark::State& state, Click click, std::string button, Points points, std::string fullScale) {
+// A whole press: the command, then its working made from its result.
+void RunPress(benchmark::State& state, Button button, Points points, std::string fullScale) {
   RasterSurface raster = ClientArea();
   test::FakeForm form(raster);
   form.Type(points[0], points[1], points[2], points[3], points[4], points[5], fullScale);
+  LastPress last;
   for (auto _ : state) {
-    click(form);
-    working::Working made = working::WorkingOfClick(button, form, "");
-    benchmark::DoNotOptimize(made);
+    last.Press(CommandOf(button), form);
+    benchmark::DoNotOptimize(last.Working());
     benchmark::DoNotOptimize(raster.Data());
     form.ForgetHistory();
   }
@@ -93,12 +87,12 @@ void RedrawAfterZoom(benchmark::State& state, Click click, Points points, std::s
   RasterSurface raster = ClientArea();
   test::FakeForm form(raster);
   form.Type(points[0], points[1], points[2], points[3], points[4], points[5], fullScale);
-  LastCommand last;
-  Ignored ignored;
-  last.Run(click, form, ignored);
+  LastPress last;
+  const Command command{Button::Points, "", click};
+  last.Press(command, form);
   for (auto _ : state) {
     raster.Rescale(1948, 1152, 7.5, 2);
-    RedrawFigure(form, Form_Paint, last);
+    last.Redraw(form, Form_Paint);
     benchmark::DoNotOptimize(raster.Data());
   }
 }
@@ -138,10 +132,8 @@ void RegisterAll() {
     const std::string name = "/fs:10/digits:" + std::to_string(digits);
     Register("Command1" + name, Command1_Click, LongPoints(digits), "10");
     Register("Command2" + name, Command2_Click, LongPoints(digits), "10");
-    const std::array<std::pair<const char*, Click>, 2> presses = {
-        {{"Command1", Command1_Click}, {"Command2", Command2_Click}}};
-    for (const auto& [button, click] : presses) {
-      benchmark::RegisterBenchmark(("Press/" + std::string(button) + name).c_str(), RunPress, click, button,
+    for (Button button : {Button::Points, Button::LineP1P2}) {
+      benchmark::RegisterBenchmark(("Press/" + std::string(ControlOf(button).name) + name).c_str(), RunPress, button,
                                    LongPoints(digits), "10")
           ->Unit(benchmark::kMillisecond);
     }

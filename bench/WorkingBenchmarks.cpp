@@ -1,14 +1,15 @@
-// The working's own share of a command: making the "Procedimento" of a
-// command that has just run, from the boxes it read (the command itself is
-// not timed here; CommandBenchmarks.cpp times it). Names: Working/<command>/<inputs>,
+// The working's own share of a press: making the "Procedimento" from what
+// the command computed (the command itself is not timed here;
+// CommandBenchmarks.cpp times it). Names: Working/<command>/<inputs>,
 // after the command benchmarks in punti-bench.
 #include <benchmark/benchmark.h>
 
 #include <array>
 #include <string>
 
+#include "core/form/LastPress.h"
 #include "core/surface/RasterSurface.h"
-#include "geometry/working/ClickWorking.h"
+#include "geometry/Commands.h"
 #include "support/FakeForm.h"
 
 namespace pr {
@@ -23,14 +24,15 @@ constexpr Boxes kLongDecimals = {"0.123456789", "1.987654321", "1.000000001", "3
 // The far ends of the double range: exact values of a thousand digits.
 constexpr Boxes kHuge = {"1e150", "-1e150", "-1e150", "1e150", "2e-300", "3e150", "1e300"};
 
-void MakeWorking(benchmark::State& state, std::string button, Boxes boxes) {
+void MakeWorking(benchmark::State& state, Button button, Boxes boxes) {
   RasterSurface raster(974, 576, 15.0, 0xC0C0C0);
   test::FakeForm form(raster, ",");
   form.Type(boxes[0], boxes[1], boxes[2], boxes[3], boxes[4], boxes[5], boxes[6]);
+  LastPress last;
+  last.Press(CommandOf(button), form);
   for (auto _ : state) {
-    working::Working made = working::WorkingOfClick(button, form, "");
+    working::Working made = last.Result()->Working();
     benchmark::DoNotOptimize(made);
-    form.ForgetHistory();
   }
 }
 
@@ -38,10 +40,10 @@ void MakeWorking(benchmark::State& state, std::string button, Boxes boxes) {
 const bool kRegistered = [] {
   const std::array<std::pair<const char*, Boxes>, 3> inputs = {
       {{"integers", kIntegers}, {"long-decimals", kLongDecimals}, {"huge", kHuge}}};
-  for (const char* button : {"Command1", "Command2", "Command3"}) {
+  for (Button button : {Button::Points, Button::LineP1P2, Button::LineP1P3}) {
     for (const auto& [name, boxes] : inputs) {
-      benchmark::RegisterBenchmark((std::string("Working/") + button + "/" + name).c_str(), MakeWorking, button, boxes)
-          ->Unit(benchmark::kMillisecond);
+      const std::string benchmark = "Working/" + std::string(ControlOf(button).name) + "/" + name;
+      benchmark::RegisterBenchmark(benchmark.c_str(), MakeWorking, button, boxes)->Unit(benchmark::kMillisecond);
     }
   }
   return true;

@@ -3,18 +3,15 @@
 #include <array>
 
 #include "core/form/Form.h"
-#include "core/form/FormLayout.h"
 #include "core/numbers/ExactDecimal.h"
 
 namespace pr {
 
 CommandInput ReadCommandInput(const Form& form) {
-  using layout::kInputBoxes;
   // The coordinates and the full scale, exactly and as doubles.
   std::array<ExactReading, kInputBoxes.size() - 1> c;
-  for (std::size_t i = 0; i < c.size(); ++i) c[i] = ValExactly(form.Text(kInputBoxes[i].name, kInputBoxes[i].index));
-  const ControlId& fullScaleBox = kInputBoxes.back();
-  ExactReading fullScale = ValExactly(form.Text(fullScaleBox.name, fullScaleBox.index));
+  for (std::size_t i = 0; i < c.size(); ++i) c[i] = ValExactly(form.Text(kInputBoxes[i]));
+  ExactReading fullScale = ValExactly(form.Text(InputBox::FullScale));
   return CommandInput{
       .p1 = {c[0].value, c[1].value},
       .p2 = {c[2].value, c[3].value},

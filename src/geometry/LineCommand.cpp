@@ -1,7 +1,6 @@
 #include "geometry/LineCommand.h"
 
 #include <cmath>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -11,6 +10,7 @@
 #include "geometry/CommandInput.h"
 #include "geometry/ExactGeometry.h"
 #include "geometry/PointMarkers.h"
+#include "geometry/PressResult.h"
 #include "geometry/sweep/LineSweep.h"
 #include "geometry/sweep/TracedLine.h"
 #include "plot/DrawPlotBackground.h"
@@ -21,32 +21,44 @@ namespace pr {
 // fields. Command3's dots are white whatever the window's colour: they cover
 // grid, axes and markers where they cross them.
 const std::array<LineCommandSpec, 3> kLineCommands = {{
-    // button    A  B  cleared labels          after Cls equation   heading                   dots             perp.  q
-    // always
-    {"Command2", 0, 1, {"Label20", "Label21"}, true, "Label19", " Retta su P1-P2      ", colours::kBlack, true, false},
-    {"Command3", 0, 2, {"Label19", "Label21"}, false, "Label20", " Retta su P1-P3      ", colours::kWhite, false, true},
-    {"Command4",
+    // button, A, B, cleared labels, after Cls, equation label, heading, dots, perpendicular, q always
+    {Button::LineP1P2,
+     0,
+     1,
+     {ResultLabel::EquationP1P3, ResultLabel::EquationP2P3},
+     true,
+     ResultLabel::EquationP1P2,
+     " Retta su P1-P2      ",
+     colours::kBlack,
+     true,
+     false},
+    {Button::LineP1P3,
+     0,
+     2,
+     {ResultLabel::EquationP1P2, ResultLabel::EquationP2P3},
+     false,
+     ResultLabel::EquationP1P3,
+     " Retta su P1-P3      ",
+     colours::kWhite,
+     false,
+     true},
+    {Button::LineP2P3,
      1,
      2,
-     {"Label19", "Label20"},
+     {ResultLabel::EquationP1P2, ResultLabel::EquationP1P3},
      false,
-     "Label21",
+     ResultLabel::EquationP2P3,
      " Retta su P2-P3      ",
      colours::kYellow,
      false,
      false},
 }};
 
-const LineCommandSpec* FindLineCommand(std::string_view button) {
+const LineCommandSpec* FindLineCommand(Button button) {
   for (const LineCommandSpec& spec : kLineCommands) {
     if (spec.button == button) return &spec;
   }
   return nullptr;
-}
-
-const LineCommandSpec& LineCommandOf(std::string_view button) {
-  if (const LineCommandSpec* spec = FindLineCommand(button)) return *spec;
-  throw std::out_of_range("no line command for " + std::string(button));
 }
 
 namespace {
@@ -54,7 +66,7 @@ namespace {
 constexpr Colour kPerpendicularColour = colours::kRed;
 
 void ClearLabels(Form& form, const LineCommandSpec& spec) {
-  for (std::string_view label : spec.clearedLabels) form.SetCaption(label, "");
+  for (ResultLabel label : spec.clearedLabels) form.SetCaption(label, "");
 }
 
 void ClearSurfaceAndLabels(Form& form, const LineCommandSpec& spec) {
@@ -94,13 +106,14 @@ std::string EquationText(const LineCommandSpec& spec, const MaybeNumber& m, cons
   return std::string(spec.heading) + "Y = " + CoefficientText(m, mark) + " X " + InterceptText(spec, q, mark);
 }
 
-void RunLineCommand(Form& form, const LineCommandSpec& spec) {
+std::unique_ptr<PressResult> RunLineCommand(Form& form, const LineCommandSpec& spec) {
   Surface& surface = form.Canvas();
   ClearSurfaceAndLabels(form, spec);
   DrawPlotBackground(surface);
   const CommandInput input = ReadCommandInput(form);
-  if (FullScaleGuardStops(input)) return;
+  if (FullScaleGuardStops(input)) return std::make_unique<PressResult>(&spec, input, false, form.DecimalMark());
   DrawPointMarkers(surface, input);
+  auto result = std::make_unique<PressResult>(&spec, input, true, form.DecimalMark());
 
   // m and q stay unset when the sweep has no step (a negative full scale).
   MaybeNumber m;
@@ -109,7 +122,7 @@ void RunLineCommand(Form& form, const LineCommandSpec& spec) {
     const ExactLine line(input.ExactAt(spec.first), input.ExactAt(spec.second));
     // A vertical pair has no y = m·x + q: the command ends quietly and its
     // label keeps what it showed.
-    if (line.IsVertical()) return;
+    if (line.IsVertical()) return result;
     // The equation and the drawing use the same doubles, each the exact
     // value rounded once, so the line crosses the y axis where q says.
     const double slope = line.Slope();
@@ -119,6 +132,7 @@ void RunLineCommand(Form& form, const LineCommandSpec& spec) {
     SweepLines(surface, input.fullScale, LinesToTrace(spec, line, slope, intercept));
   }
   form.SetCaption(spec.equationLabel, EquationText(spec, m, q, form.DecimalMark()));
+  return result;
 }
 
 }  // namespace pr

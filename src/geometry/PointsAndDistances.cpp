@@ -9,6 +9,7 @@
 #include "geometry/CommandInput.h"
 #include "geometry/ExactGeometry.h"
 #include "geometry/PointMarkers.h"
+#include "geometry/PressResult.h"
 #include "plot/DrawPlotBackground.h"
 
 namespace pr {
@@ -21,13 +22,13 @@ struct Segment {
 
 struct DistanceRow {
   Segment points;
-  std::string_view label;
+  ResultLabel label;
 };
 
 constexpr std::array<DistanceRow, 3> kDistances = {{
-    {{0, 1}, "Label3"},
-    {{0, 2}, "Label4"},
-    {{1, 2}, "Label5"},
+    {{0, 1}, ResultLabel::DistanceP1P2},
+    {{0, 2}, ResultLabel::DistanceP1P3},
+    {{1, 2}, ResultLabel::DistanceP2P3},
 }};
 
 // The last side runs from P3 back to P2, not from P2 to P3: the direction
@@ -46,16 +47,16 @@ void DrawTriangle(Surface& surface, const CommandInput& input) {
 
 }  // namespace
 
-void RunPointsCommand(Form& form) {
+std::unique_ptr<PressResult> RunPointsCommand(Form& form) {
   Surface& surface = form.Canvas();
-  form.SetCaption("Label11", "");
+  form.SetCaption(ResultLabel::Spare, "");
   surface.Cls();
   DrawPlotBackground(surface);
   const CommandInput input = ReadCommandInput(form);
-  if (FullScaleGuardStops(input)) return;
+  const std::string mark = form.DecimalMark();
+  if (FullScaleGuardStops(input)) return std::make_unique<PressResult>(nullptr, input, false, mark);
 
   DrawPointMarkers(surface, input);
-  const std::string mark = form.DecimalMark();
   // Each label is written as soon as its number is known: an overflow
   // further on leaves it standing.
   for (const DistanceRow& row : kDistances) {
@@ -64,7 +65,8 @@ void RunPointsCommand(Form& form) {
   }
   DrawTriangle(surface, input);
   const double area = ExactArea(input.exact1, input.exact2, input.exact3);
-  form.SetCaption("Label17", Format(area, kAreaPattern, mark));
+  form.SetCaption(ResultLabel::Area, Format(area, kAreaPattern, mark));
+  return std::make_unique<PressResult>(nullptr, input, true, mark);
 }
 
 }  // namespace pr

@@ -4,8 +4,6 @@
 
 namespace pr::page {
 
-std::string PageFigureText(const PageForm& form) {
-  return figure::FigureText(form.Last(), form.DecimalMark(), working::WorkingText(form.LastWorking()));
-}
+std::string PageFigureText(const PageForm& form) { return figure::FigureText(form.Last(), form.DecimalMark()); }
 
 }  // namespace pr::page

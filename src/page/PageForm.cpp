@@ -7,7 +7,6 @@
 #include "core/form/FormLayout.h"
 #include "core/form/Twips.h"
 #include "geometry/Commands.h"
-#include "geometry/working/ClickWorking.h"
 #include "plot/FormPaint.h"
 
 namespace pr::page {
@@ -15,13 +14,6 @@ namespace {
 
 constexpr double kMinRatio = 0.25;
 constexpr double kMaxRatio = 8.0;
-
-// Keeps the report for the page, which shows it in its own dialog.
-class KeepingReporter final : public ErrorReporter {
- public:
-  void Report(const std::string& message) override { report = message; }
-  std::string report;
-};
 
 }  // namespace
 
@@ -43,32 +35,30 @@ PageForm::PageForm(double devicePixelRatio, std::string decimalMark)
   for (const layout::ControlRow& row : layout::Controls()) values_.emplace_back(row.caption);
 }
 
-std::size_t PageForm::RowOf(std::string_view name, int index, layout::ControlKind kind) const {
-  const layout::ControlRow* row = layout::Find(name, index);
+std::size_t PageForm::RowOf(const ControlId& control, layout::ControlKind kind) const {
+  const layout::ControlRow* row = layout::Find(control.name, control.index);
   if (row == nullptr || row->kind != kind) {
     const char* what = kind == layout::ControlKind::TextBox ? "text box " : "label ";
-    throw std::out_of_range("Form1 has no " + std::string(what) + layout::ElementName(name, index));
+    throw std::out_of_range("Form1 has no " + std::string(what) + layout::ElementName(control.name, control.index));
   }
   return static_cast<std::size_t>(row - layout::Controls().data());
 }
 
-void PageForm::SetText(std::string_view name, int index, std::string text) {
-  values_[RowOf(name, index, layout::ControlKind::TextBox)] = std::move(text);
+void PageForm::SetText(InputBox box, std::string text) {
+  values_[RowOf(ControlOf(box), layout::ControlKind::TextBox)] = std::move(text);
 }
 
-std::string PageForm::Text(std::string_view name, int index) const {
-  return values_[RowOf(name, index, layout::ControlKind::TextBox)];
+std::string PageForm::Text(InputBox box) const { return values_[RowOf(ControlOf(box), layout::ControlKind::TextBox)]; }
+
+void PageForm::SetCaption(ResultLabel label, std::string_view caption) {
+  values_[RowOf(ControlOf(label), layout::ControlKind::Label)] = std::string(caption);
 }
 
-void PageForm::SetCaption(std::string_view name, std::string_view caption) {
-  values_[RowOf(name, kNoIndex, layout::ControlKind::Label)] = std::string(caption);
+std::string PageForm::Caption(const ControlId& label) const {
+  return values_[RowOf(label, layout::ControlKind::Label)];
 }
 
-std::string PageForm::Caption(std::string_view name, int index) const {
-  return values_[RowOf(name, index, layout::ControlKind::Label)];
-}
-
-void PageForm::PaintAll() { RedrawFigure(*this, Form_Paint, last_); }
+void PageForm::RedrawFigure() { last_.Redraw(*this, Form_Paint); }
 
 bool PageForm::SetDevicePixelRatio(double devicePixelRatio) {
   const double ratio = UsableRatio(devicePixelRatio);
@@ -76,20 +66,10 @@ bool PageForm::SetDevicePixelRatio(double devicePixelRatio) {
   ratio_ = ratio;
   surface_->Rescale(DevicePixels(kPageWidthCss, ratio_), DevicePixels(kPageHeightCss, ratio_),
                     TwipsPerPixel(kStandardDpi, ratio_), DotSizeFor(ratio_));
-  PaintAll();
+  RedrawFigure();
   return true;
 }
 
-std::string PageForm::Click(std::string_view button) {
-  for (const ClickHandler& click : kClickHandlers) {
-    if (click.button != button) continue;
-    KeepingReporter reporter;
-    last_.Run(click.handler, *this, reporter);
-    // From the boxes the command has just read: true of the last command.
-    working_ = working::WorkingOfClick(button, *this, reporter.report);
-    return reporter.report;
-  }
-  throw std::out_of_range("Form1 has no button " + std::string(button));
-}
+std::optional<Failure> PageForm::Click(Button button) { return last_.Press(CommandOf(button), *this); }
 
 }  // namespace pr::page

@@ -7,11 +7,10 @@
 
 #include "core/form/Form.h"
 #include "core/form/FormLayout.h"
-#include "core/form/LastCommand.h"
+#include "core/form/LastPress.h"
 #include "core/surface/Colour.h"
 #include "core/surface/FormBackground.h"
 #include "core/surface/RasterSurface.h"
-#include "geometry/working/Working.h"
 
 namespace pr::page {
 
@@ -32,49 +31,47 @@ class PageForm final : public Form {
   // zoom to fit, if any); `decimalMark` is what the results are written with.
   PageForm(double devicePixelRatio, std::string decimalMark);
 
-  // What the student typed into a text box; index kNoIndex for Text4.
-  void SetText(std::string_view name, int index, std::string text);
-  // A label's caption as it shows now (the layout's caption until a handler writes it).
-  std::string Caption(std::string_view name, int index = kNoIndex) const;
+  // What the student typed into a text box.
+  void SetText(InputBox box, std::string text);
+  // A label's caption as it shows now (the layout's caption until a handler
+  // writes it); any other control is a programming error.
+  std::string Caption(const ControlId& label) const;
 
   // Draws the plane anew over the whole surface, with the last command's
   // figure (first show, or after a change of ratio).
-  void PaintAll();
+  void RedrawFigure();
   // A new device pixel ratio: as on the desktop, the old pixels mean nothing
   // any more, so the raster is made anew at the new size and painted whole,
   // the last command's figure included. Texts and captions stay. Returns
   // false when the ratio did not change.
   bool SetDevicePixelRatio(double devicePixelRatio);
-  // Runs Command1..4's Click handler through the shared dispatch. Returns the
-  // run-time error's report ("Errore di run-time '6':\n\nOverflow"), or ""
-  // when the handler ran to its end. What it drew and wrote stays either way.
-  std::string Click(std::string_view button);
+  // Presses a button: its command runs through the shared press flow.
+  // Returns what went wrong, nothing when the command ran to its end. What
+  // it drew and wrote stays either way.
+  std::optional<Failure> Click(Button button);
 
   const RasterSurface& Raster() const { return *surface_; }
-  const LastCommand& Last() const { return last_; }
-  // The working of the last button pressed ("Procedimento"); empty before any.
-  const working::Working& LastWorking() const { return working_; }
+  // The last press: its result, working and the texts it read.
+  const LastPress& Last() const { return last_; }
   double DevicePixelRatio() const { return ratio_; }
 
   // Form
-  std::string Text(std::string_view name, int index = kNoIndex) const override;
-  void SetCaption(std::string_view name, std::string_view caption) override;
+  std::string Text(InputBox box) const override;
+  void SetCaption(ResultLabel label, std::string_view caption) override;
   Surface& Canvas() override { return *surface_; }
   std::string DecimalMark() const override { return decimalMark_; }
 
  private:
-  // The table row of a text box or a label; any other name, or a control of
-  // another kind, is a programming error.
-  std::size_t RowOf(std::string_view name, int index, layout::ControlKind kind) const;
+  // The table row of a control of that kind; any other is a programming error.
+  std::size_t RowOf(const ControlId& control, layout::ControlKind kind) const;
 
   double ratio_;
   std::string decimalMark_;
   std::unique_ptr<RasterSurface> surface_;
-  LastCommand last_;
+  LastPress last_;
   // One string per layout row, in the table's order: a text box's text or a
   // label's caption (unused for buttons and shapes).
   std::vector<std::string> values_;
-  working::Working working_;
 };
 
 // The device pixel ratio the page may ask for, kept to a range whose raster

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,7 +37,7 @@ EMSCRIPTEN_KEEPALIVE const char* pr_layout_json() {
 // Creates Form1 and raises its first Paint: the plane is drawn.
 EMSCRIPTEN_KEEPALIVE void pr_open(double devicePixelRatio, const char* decimalMark) {
   form = std::make_unique<pr::page::PageForm>(devicePixelRatio, decimalMark);
-  form->PaintAll();
+  form->RedrawFigure();
 }
 
 // 1 when the ratio changed and the raster was made anew and painted.
@@ -44,19 +45,22 @@ EMSCRIPTEN_KEEPALIVE int pr_set_ratio(double devicePixelRatio) {
   return form->SetDevicePixelRatio(devicePixelRatio) ? 1 : 0;
 }
 
+// The page knows its controls by the names the layout gave them.
 EMSCRIPTEN_KEEPALIVE void pr_set_text(const char* name, int index, const char* text) {
-  form->SetText(name, index, text);
+  if (const auto box = pr::InputBoxAt({name, index})) form->SetText(*box, text);
 }
 
 // The run-time error's report, or "" when the handler ran to its end.
-EMSCRIPTEN_KEEPALIVE const char* pr_click(const char* button) {
+EMSCRIPTEN_KEEPALIVE const char* pr_click(const char* name) {
   static std::string report;
-  return Kept(report, form->Click(button));
+  const auto button = pr::ButtonAt({name, pr::kNoIndex});
+  const std::optional<pr::Failure> failure = button ? form->Click(*button) : std::nullopt;
+  return Kept(report, failure ? failure->Report() : std::string());
 }
 
 EMSCRIPTEN_KEEPALIVE const char* pr_caption(const char* name, int index) {
   static std::string caption;
-  return Kept(caption, form->Caption(name, index));
+  return Kept(caption, form->Caption({name, index}));
 }
 
 // The ratio the raster was made for: the one asked for, kept to a usable range.

@@ -8,11 +8,11 @@
 namespace pr::page {
 
 std::string PageWorkingJson(const PageForm& form) {
-  if (form.LastWorking().items.empty()) {
+  if (form.Last().Working().items.empty()) {
     return "[{\"kind\":\"sentence\",\"text\":" + JsonText(working::kNoWorkingYet) + "}]";
   }
   std::string json = "[";
-  for (const working::Item& item : form.LastWorking().items) {
+  for (const working::Item& item : form.Last().Working().items) {
     if (json.size() > 1) json += ",";
     std::string_view kind = "sentence";
     std::string text;

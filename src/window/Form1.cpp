@@ -18,7 +18,6 @@
 #include "core/form/Twips.h"
 #include "core/surface/FormBackground.h"
 #include "geometry/Commands.h"
-#include "geometry/working/ClickWorking.h"
 #include "plot/FigurePixels.h"
 #include "plot/FormPaint.h"
 #include "window/CaptionLabel.h"
@@ -32,27 +31,7 @@
 
 namespace pr::window {
 
-// Brings what a failed handler drew onto the screen before the report is
-// shown, so the student sees the figure up to the failing step.
-class Form1::ShowingReporter final : public ErrorReporter {
- public:
-  ShowingReporter(Form1& form, ErrorReporter& next) : form_(form), next_(next) {}
-  void Report(const std::string& message) override {
-    last_ = message;
-    form_.update();
-    next_.Report(message);
-  }
-  // The report of the handler that ran last, "" when it ran to its end.
-  std::string TakeReport() { return std::exchange(last_, {}); }
-
- private:
-  Form1& form_;
-  ErrorReporter& next_;
-  std::string last_;
-};
-
-Form1::Form1(ErrorReporter& reporter, QWidget* parent)
-    : QWidget(parent), reporter_(std::make_unique<ShowingReporter>(*this, reporter)) {
+Form1::Form1(ErrorReporter& reporter, QWidget* parent) : QWidget(parent), reporter_(reporter) {
   setWindowTitle(FromView(layout::kProgramTitle));
   setFont(FormFont(layout::kFormFontPoints));
   setPalette(FormPalette());
@@ -67,7 +46,7 @@ Form1::Form1(ErrorReporter& reporter, QWidget* parent)
 
   placedDpi_ = logicalDpiX();
   controls_ = BuildControls(*this, placedDpi_);
-  ConnectClickHandlers();
+  ConnectButtons();
   AddWindowKeys(*this);
   figureActions_ = std::make_unique<FigureActions>(*this, [this] { return CurrentFigure(); });
   workingWindow_ = new WorkingWindow(*this);
@@ -75,49 +54,33 @@ Form1::Form1(ErrorReporter& reporter, QWidget* parent)
   workingWindow_->addAction(toggle);  // F9 hides it again from its own window
   workingWindow_->OnHidden([toggle] { toggle->setChecked(false); });
   // The focusable control with the lowest tab index.
-  Control("Command1")->setFocus();
+  Control(ControlOf(Button::Points))->setFocus();
 }
 
 Form1::~Form1() = default;
 
-std::string Form1::Text(std::string_view name, int index) const {
-  const auto* box = dynamic_cast<const QLineEdit*>(Control(name, index));
-  if (box == nullptr) throw std::out_of_range("Form1 has no text box " + ControlName(name, index).toStdString());
-  return box->text().toStdString();
+// The table names every box and result label after a control of its kind.
+std::string Form1::Text(InputBox box) const {
+  return static_cast<const QLineEdit*>(Control(ControlOf(box)))->text().toStdString();
 }
 
-void Form1::SetCaption(std::string_view name, std::string_view caption) {
-  auto* label = dynamic_cast<CaptionLabel*>(Control(name));
-  if (label == nullptr) throw std::out_of_range("Form1 has no label " + std::string(name));
-  label->SetCaption(FromView(caption));
-}
-
-std::string Form1::Shown(std::string_view name, int index) const {
-  const QWidget* control = Control(name, index);
-  if (const auto* box = dynamic_cast<const QLineEdit*>(control)) return box->text().toStdString();
-  if (const auto* label = dynamic_cast<const QLabel*>(control)) return label->text().toStdString();
-  throw std::out_of_range("Form1 shows no text in " + ControlName(name, index).toStdString());
+void Form1::SetCaption(ResultLabel label, std::string_view caption) {
+  static_cast<CaptionLabel*>(Control(ControlOf(label)))->SetCaption(FromView(caption));
 }
 
 Figure Form1::CurrentFigure() const {
-  const std::string text = figure::FigureText(last_, DecimalMark(), working::WorkingText(working_));
-  return TakeFigure(*surface_, QString::fromStdString(text));
+  return TakeFigure(*surface_, QString::fromStdString(figure::FigureText(last_, DecimalMark())));
 }
 
 Surface& Form1::Canvas() { return *surface_; }
 
 std::string Form1::DecimalMark() const { return QLocale::system().decimalPoint().toStdString(); }
 
-QWidget* Form1::Control(std::string_view name, int index) const {
-  for (const FormControl& control : controls_) {
-    if (control.row->name == name && control.row->index == index) return control.widget;
+QWidget* Form1::Control(const ControlId& control) const {
+  for (const FormControl& built : controls_) {
+    if (built.row->name == control.name && built.row->index == control.index) return built.widget;
   }
   return nullptr;
-}
-
-void Form1::Uncover(const PixelRect& rect) {
-  surface_->FillBackground(rect);
-  RedrawPlane();
 }
 
 QSize Form1::BaseSize() const {
@@ -156,7 +119,7 @@ bool Form1::FollowScale() {
     return false;
   }
   surface_->Rescale(width, height, twipsPerPixel, dotSize);
-  if (shown_) RedrawPlane();
+  if (shown_) RedrawFigure();
   return true;
 }
 
@@ -183,7 +146,7 @@ void Form1::showEvent(QShowEvent* event) {
   if (shown_) return;  // restored, not first shown: the surface still holds everything
   shown_ = true;
   FollowWindow();
-  RedrawPlane();
+  RedrawFigure();
 }
 
 void Form1::resizeEvent(QResizeEvent* event) {
@@ -218,19 +181,18 @@ void Form1::contextMenuEvent(QContextMenuEvent* event) {
   figureActions_->ShowMenu(event->globalPos());
 }
 
-void Form1::RedrawPlane() {
-  RedrawFigure(*this, Form_Paint, last_);
+void Form1::RedrawFigure() {
+  last_.Redraw(*this, Form_Paint);
   update();
 }
 
-void Form1::Run(const ClickHandler& click) {
-  reporter_->TakeReport();
-  last_.Run(click.handler, *this, *reporter_);
+void Form1::Press(Button button) {
+  const std::optional<Failure> failure = last_.Press(CommandOf(button), *this);
+  workingWindow_->ShowWorking(last_.Working());
+  // What the command drew up to its failure shows before the message box
+  // says why it stopped: the box's own event loop paints it.
   update();
-  // Made now, from the same boxes the command has just read, so it stays
-  // true of the last command as the handout does.
-  working_ = working::WorkingOfClick(click.button, *this, reporter_->TakeReport());
-  workingWindow_->ShowWorking(working_);
+  if (failure) reporter_.Report(failure->Report());
 }
 
 void Form1::ShowWorking(bool show) {
@@ -242,10 +204,10 @@ void Form1::ShowWorking(bool show) {
   }
 }
 
-void Form1::ConnectClickHandlers() {
-  for (const ClickHandler& click : kClickHandlers) {
-    auto* button = static_cast<QPushButton*>(Control(click.button));
-    connect(button, &QPushButton::clicked, this, [this, &click] { Run(click); });
+void Form1::ConnectButtons() {
+  for (Button button : kButtons) {
+    auto* pushButton = static_cast<QPushButton*>(Control(ControlOf(button)));
+    connect(pushButton, &QPushButton::clicked, this, [this, button] { Press(button); });
   }
 }
 

@@ -6,12 +6,10 @@
 #include <string_view>
 #include <vector>
 
-#include "core/form/ErrorReporter.h"
 #include "core/form/Form.h"
-#include "core/form/LastCommand.h"
+#include "core/form/LastPress.h"
 #include "core/surface/RasterSurface.h"
-#include "geometry/Commands.h"
-#include "geometry/working/Working.h"
+#include "window/ErrorReporter.h"
 #include "window/FigureExport.h"
 #include "window/FormControls.h"
 #include "window/FormScale.h"
@@ -26,44 +24,32 @@ class WorkingWindow;
 // The whole form scales with the window, keeping its proportions, centred,
 // the rest of the window in the form's background; the raster is made for
 // the device pixels the scaled form covers.
-// The plane is drawn anew only when the surface was filled with the
-// background colour: when the window is first shown, after a change of
-// scale, device pixel ratio or screen, and through Uncover; each time the
-// last command's figure is drawn again over it (LastCommand), so a figure
-// is never lost to a repaint.
+// The plane is drawn anew only when the surface was made anew: when the
+// window is first shown and after a change of scale, device pixel ratio or
+// screen; each time the last command's figure is drawn again over it
+// (LastPress::Redraw), so a figure is never lost to a repaint.
 class Form1 final : public QWidget, public Form {
  public:
   explicit Form1(ErrorReporter& reporter, QWidget* parent = nullptr);
   ~Form1() override;
 
   // Form
-  std::string Text(std::string_view name, int index = kNoIndex) const override;
-  void SetCaption(std::string_view name, std::string_view caption) override;
+  std::string Text(InputBox box) const override;
+  void SetCaption(ResultLabel label, std::string_view caption) override;
   Surface& Canvas() override;
   std::string DecimalMark() const override;
 
-  // What the platform does when part of a covered window is uncovered: the
-  // rectangle (device pixels) is filled with the background colour, then
-  // the plane and the last command's figure are drawn again.
-  void Uncover(const PixelRect& rect);
-
   const RasterSurface& Raster() const { return *surface_; }
-  // The form's scale (1 at 100 %) and where its top-left corner stands.
+  // The form's scale (1 at 100 %).
   double Scale() const { return placement_.scale; }
-  QPoint FormOrigin() const { return placement_.origin; }
   // Sizes the window so the form stands at `scale` (within the screen),
   // leaving full screen or maximised first.
   void ZoomTo(double scale);
   void SetFullScreen(bool fullScreen);
-  // A control by name and index, for tests and the accessibility check.
-  QWidget* Control(std::string_view name, int index = kNoIndex) const;
-  const std::vector<FormControl>& Controls() const { return controls_; }
-  // What a control shows: a text box's text or a label's caption.
-  std::string Shown(std::string_view name, int index = kNoIndex) const;
+  // A control by its name on the form; null when there is none.
+  QWidget* Control(const ControlId& control) const;
   // The plot square as the window shows it now, with the labels' texts.
   Figure CurrentFigure() const;
-  // The last command's working, as the "Procedimento" window shows it.
-  const working::Working& LastWorking() const { return working_; }
   // Shows or hides the "Procedimento" window beside the form.
   void ShowWorking(bool show);
 
@@ -74,24 +60,21 @@ class Form1 final : public QWidget, public Form {
   void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
-  class ShowingReporter;
-
   QSize BaseSize() const;
   void FollowWindow();
   bool FollowScale();
   // The plane drawn anew with the last command's figure over it.
-  void RedrawPlane();
-  void Run(const ClickHandler& click);
-  void ConnectClickHandlers();
+  void RedrawFigure();
+  void Press(Button button);
+  void ConnectButtons();
 
-  std::unique_ptr<ShowingReporter> reporter_;
+  ErrorReporter& reporter_;
   std::unique_ptr<RasterSurface> surface_;
-  LastCommand last_;
+  LastPress last_;
   std::vector<FormControl> controls_;
   std::unique_ptr<FigureActions> figureActions_;
   FormPlacement placement_;
-  double placedDpi_ = 0.0;  // the logical DPI the controls were placed for
-  working::Working working_;
+  double placedDpi_ = 0.0;                  // the logical DPI the controls were placed for
   WorkingWindow* workingWindow_ = nullptr;  // owned by this window, as its child
   bool shown_ = false;
 };

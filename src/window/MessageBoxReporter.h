@@ -3,7 +3,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "core/form/ErrorReporter.h"
+#include "window/ErrorReporter.h"
 
 namespace pr::window {
 

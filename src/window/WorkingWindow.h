@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "geometry/working/Working.h"
+#include "core/figure/Working.h"
 
 class QTextEdit;
 

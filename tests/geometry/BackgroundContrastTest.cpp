@@ -52,7 +52,7 @@ std::vector<Drawn> EverythingDrawn() {
     drawn.push_back({"marker of P" + std::to_string(i + 1), kPointColours[i], kAnyOther});
   }
   for (const LineCommandSpec& spec : kLineCommands) {
-    drawn.push_back({"line of " + std::string(spec.button), spec.dotColour, LeastFor(spec.dotColour)});
+    drawn.push_back({"line of " + std::string(ControlOf(spec.button).name), spec.dotColour, LeastFor(spec.dotColour)});
   }
   // Captions and legend markers stand on the form's background too; text
   // boxes have their own white field.

@@ -23,9 +23,7 @@ TEST(ReadCommandInput, ReadsTheSevenBoxesInTheirOrder) {
 
   const CommandInput input = ReadCommandInput(form);
 
-  const std::vector<std::pair<std::string, int>> expected = {
-      {"Text1", 0}, {"Text2", 0}, {"Text1", 1}, {"Text2", 1}, {"Text1", 2}, {"Text2", 2}, {"Text4", kNoIndex}};
-  EXPECT_EQ(form.Reads(), expected);
+  EXPECT_EQ(form.Reads(), std::vector<InputBox>(kInputBoxes.begin(), kInputBoxes.end()));
   EXPECT_EQ(input.p1, (Point{1, 2}));
   EXPECT_EQ(input.p2, (Point{3, 4}));
   EXPECT_EQ(input.p3, (Point{5, 6}));

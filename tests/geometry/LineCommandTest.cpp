@@ -15,20 +15,21 @@ namespace {
 using Op = test::RecordingSurface::Op;
 using test::CommandHarness;
 
-using Click = void (*)(Form&);
+using Click = std::unique_ptr<CommandResult> (*)(Form&);
 
 struct LineCommandRow {
-  const char* name;
+  Button button;
   Click click;
-  const char* equationLabel;
+  ResultLabel equationLabel;
   Colour dotColour;
 };
 
-const LineCommandRow kCommand2{"Command2", Command2_Click, "Label19", 0x000000};
-const LineCommandRow kCommand3{"Command3", Command3_Click, "Label20", 0xFFFFFF};
-const LineCommandRow kCommand4{"Command4", Command4_Click, "Label21", 0x00FFFF};
+const LineCommandRow kCommand2{Button::LineP1P2, Command2_Click, ResultLabel::EquationP1P2, 0x000000};
+const LineCommandRow kCommand3{Button::LineP1P3, Command3_Click, ResultLabel::EquationP1P3, 0xFFFFFF};
+const LineCommandRow kCommand4{Button::LineP2P3, Command4_Click, ResultLabel::EquationP2P3, 0x00FFFF};
 
-constexpr const char* kEquationLabels[] = {"Label19", "Label20", "Label21"};
+constexpr ResultLabel kEquationLabels[] = {ResultLabel::EquationP1P2, ResultLabel::EquationP1P3,
+                                           ResultLabel::EquationP2P3};
 
 TEST(LineCommands, WorkedExamplesAtFullScale10) {
   struct Case {
@@ -88,14 +89,15 @@ TEST(LineCommands, NegativeFullScaleWritesTheEmptyCoefficients) {
 TEST(LineCommands, ClearTheOtherEquationLabelsInTheirOwnOrder) {
   struct Case {
     LineCommandRow command;
-    std::vector<std::string> cleared;
+    std::vector<ResultLabel> cleared;
     std::size_t captionWritesBeforeCls;
   };
-  for (const Case& c : {Case{kCommand2, {"Label20", "Label21"}, 0}, Case{kCommand3, {"Label19", "Label21"}, 2},
-                        Case{kCommand4, {"Label19", "Label20"}, 2}}) {
-    SCOPED_TRACE(c.command.name);
+  for (const Case& c : {Case{kCommand2, {ResultLabel::EquationP1P3, ResultLabel::EquationP2P3}, 0},
+                        Case{kCommand3, {ResultLabel::EquationP1P2, ResultLabel::EquationP2P3}, 2},
+                        Case{kCommand4, {ResultLabel::EquationP1P2, ResultLabel::EquationP1P3}, 2}}) {
+    SCOPED_TRACE(ControlOf(c.command.button).name);
     CommandHarness h;
-    for (const char* label : kEquationLabels) h.form.SetCaption(label, "old");
+    for (ResultLabel label : kEquationLabels) h.form.SetCaption(label, "old");
     h.form.ForgetHistory();
     h.form.Type("0", "1", "1", "3", "2", "7", "10");
     c.command.click(h.form);
@@ -124,14 +126,14 @@ TEST(LineCommands, VerticalPairAndZeroFullScaleKeepTheEquationLabel) {
       {kCommand4, {"0", "1", "1", "3", "2", "2", ""}, 0},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.command.name);
+    SCOPED_TRACE(ControlOf(c.command.button).name);
     CommandHarness h;
-    for (const char* label : kEquationLabels) h.form.SetCaption(label, "old");
+    for (ResultLabel label : kEquationLabels) h.form.SetCaption(label, "old");
     h.form.TypeAll(c.boxes);
     EXPECT_NO_THROW(c.command.click(h.form));
-    for (const char* label : kEquationLabels) {
-      const bool own = std::string(label) == c.command.equationLabel;
-      EXPECT_EQ(h.form.Caption(label), own ? "old" : "") << label;
+    for (ResultLabel label : kEquationLabels) {
+      const bool own = label == c.command.equationLabel;
+      EXPECT_EQ(h.form.Caption(label), own ? "old" : "") << ControlOf(label).name;
     }
     EXPECT_EQ(h.CallsOf(Op::Circle).size(), c.circles);
     EXPECT_EQ(h.Calls().back().op, c.circles == 0 ? Op::PSet : Op::Circle);

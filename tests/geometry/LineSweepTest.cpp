@@ -83,7 +83,7 @@ TEST(SweepLines, EndsForHugeFullScalesAndSpansThePlot) {
     test::FakeForm form(raster);
     form.Type("0", "0", "0", "0", "1", "1", fullScale);
     Command4_Click(form);
-    EXPECT_EQ(form.Caption("Label21"), " Retta su P2-P3      Y = + 1.00 X 0") << fullScale;
+    EXPECT_EQ(form.Caption(ResultLabel::EquationP2P3), " Retta su P2-P3      Y = + 1.00 X 0") << fullScale;
     EXPECT_TRUE(ColumnHas(raster, 0, colours::kYellow)) << fullScale;
     EXPECT_TRUE(ColumnHas(raster, raster.Width() - 1, colours::kYellow)) << fullScale;
   }

@@ -15,7 +15,7 @@ using Op = test::RecordingSurface::Op;
 using Call = test::RecordingSurface::Call;
 using test::CommandHarness;
 
-using Click = void (*)(Form&);
+using Click = std::unique_ptr<CommandResult> (*)(Form&);
 
 constexpr Colour kBlack = 0x000000;
 constexpr Colour kRed = 0x0000FF;
@@ -79,7 +79,7 @@ TEST(Perpendicular, ThroughTheInterceptRedAfterBlackInEachStep) {
     EXPECT_EQ(dots.perpendicular.front().x1, 0.0f);
     EXPECT_EQ(dots.perpendicular.front().y1, c.firstRedY);
     EXPECT_NEAR(*dots.perpendicular.back().y1, c.lastRedY, 0.01);
-    EXPECT_EQ(h.form.Caption("Label19"), c.equation);
+    EXPECT_EQ(h.form.Caption(ResultLabel::EquationP1P2), c.equation);
   }
 }
 
@@ -112,7 +112,7 @@ TEST(Perpendicular, OfAHorizontalLineIsTheYAxis) {
       EXPECT_NEAR(*dots.perpendicular[i].y1, 6400.0f - *dots.line[i].x1, 0.001);
     }
     EXPECT_EQ(dots.perpendicular.front().y1, 6400.0f);
-    EXPECT_EQ(h.form.Caption("Label19"), c.equation);
+    EXPECT_EQ(h.form.Caption(ResultLabel::EquationP1P2), c.equation);
   }
 }
 
@@ -120,7 +120,7 @@ TEST(Perpendicular, NegativeFullScaleNeedsNoSlope) {
   CommandHarness h;
   h.form.Type("1", "1", "3", "1", "0", "0", "-10");
   EXPECT_NO_THROW(Command2_Click(h.form));
-  EXPECT_EQ(h.form.Caption("Label19"), " Retta su P1-P2      Y =  X ");
+  EXPECT_EQ(h.form.Caption(ResultLabel::EquationP1P2), " Retta su P1-P2      Y =  X ");
 }
 
 // An overflow is the run-time error at the step where it happens: the
@@ -142,7 +142,7 @@ TEST(Perpendicular, OverflowingArithmeticRaisesAtItsStep) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     CommandHarness h;
-    h.form.SetCaption("Label19", "old");
+    h.form.SetCaption(ResultLabel::EquationP1P2, "old");
     h.form.TypeAll(c.boxes);
 
     EXPECT_EQ(ErrorOf(Command2_Click, h.form), ErrorCode::Overflow);
@@ -150,7 +150,7 @@ TEST(Perpendicular, OverflowingArithmeticRaisesAtItsStep) {
     const Dots dots = SplitCommand2Sweep(h);
     EXPECT_EQ(!dots.line.empty(), c.someStepsDrawn);
     EXPECT_LT(dots.line.size(), 2001u);
-    EXPECT_EQ(h.form.Caption("Label19"), "old");
+    EXPECT_EQ(h.form.Caption(ResultLabel::EquationP1P2), "old");
   }
 }
 

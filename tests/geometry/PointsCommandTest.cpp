@@ -26,10 +26,10 @@ struct Expected {
 };
 
 void ExpectResults(const test::FakeForm& form, const Expected& e) {
-  EXPECT_EQ(form.Caption("Label3"), e.d12);
-  EXPECT_EQ(form.Caption("Label4"), e.d13);
-  EXPECT_EQ(form.Caption("Label5"), e.d23);
-  EXPECT_EQ(form.Caption("Label17"), e.area);
+  EXPECT_EQ(form.Caption(ResultLabel::DistanceP1P2), e.d12);
+  EXPECT_EQ(form.Caption(ResultLabel::DistanceP1P3), e.d13);
+  EXPECT_EQ(form.Caption(ResultLabel::DistanceP2P3), e.d23);
+  EXPECT_EQ(form.Caption(ResultLabel::Area), e.area);
 }
 
 TEST(Command1, WritesDistancesAndAreaAsEachIsKnown) {
@@ -63,8 +63,11 @@ TEST(Command1, LabelsAreWrittenInOrderAfterClearingLabel11FirstOfAll) {
   h.form.Type("0", "0", "3", "0", "0", "4", "10");
   Command1_Click(h.form);
 
-  const std::vector<std::pair<std::string, std::string>> expected = {
-      {"Label11", ""}, {"Label3", " 3.00"}, {"Label4", " 4.00"}, {"Label5", " 5.00"}, {"Label17", " 6.00"}};
+  const std::vector<std::pair<ResultLabel, std::string>> expected = {{ResultLabel::Spare, ""},
+                                                                     {ResultLabel::DistanceP1P2, " 3.00"},
+                                                                     {ResultLabel::DistanceP1P3, " 4.00"},
+                                                                     {ResultLabel::DistanceP2P3, " 5.00"},
+                                                                     {ResultLabel::Area, " 6.00"}};
   EXPECT_EQ(h.form.CaptionWrites(), expected);
   // Label11 is emptied before the surface is cleared.
   EXPECT_EQ(h.surface.CaptionWritesAtCls(), std::vector<std::size_t>{1});
@@ -126,12 +129,12 @@ TEST(Command1, ZeroFullScaleKeepsTheLastResults) {
   CommandHarness h;
   h.form.Type("0", "0", "3", "0", "0", "4", "10");
   Command1_Click(h.form);
-  h.form.SetCaption("Label11", "old");
+  h.form.SetCaption(ResultLabel::Spare, "old");
   h.form.Type("9", "9", "9", "9", "9", "9", "");
   Command1_Click(h.form);
 
   ExpectResults(h.form, {" 3.00", " 4.00", " 5.00", " 6.00"});
-  EXPECT_EQ(h.form.Caption("Label11"), "");
+  EXPECT_EQ(h.form.Caption(ResultLabel::Spare), "");
   EXPECT_TRUE(h.CallsOf(Op::Circle).empty());
 }
 
@@ -144,8 +147,8 @@ TEST(Command1, ADistanceBeyondTheLargestDoubleStopsBeforeItsLabel) {
   } catch (const RuntimeError& e) {
     EXPECT_EQ(e.Code(), ErrorCode::Overflow);
   }
-  EXPECT_EQ(h.form.Caption("Label3"), " 0.00");
-  EXPECT_EQ(h.form.Caption("Label4"), "");
+  EXPECT_EQ(h.form.Caption(ResultLabel::DistanceP1P2), " 0.00");
+  EXPECT_EQ(h.form.Caption(ResultLabel::DistanceP1P3), "");
   EXPECT_EQ(h.CallsOf(Op::Circle).size(), 90u);
 }
 

@@ -8,33 +8,24 @@
 #include <vector>
 
 #include "CommandHarness.h"
-#include "core/form/EventDispatch.h"
+#include "core/figure/Working.h"
+#include "core/form/LastPress.h"
 #include "geometry/Commands.h"
-#include "geometry/working/ClickWorking.h"
 #include "geometry/working/ExactText.h"
-#include "geometry/working/Working.h"
 
 namespace pr::working {
 namespace {
 
 using pr::test::CommandHarness;
 
-class KeptReport final : public ErrorReporter {
- public:
-  void Report(const std::string& message) override { report = message; }
-  std::string report;
-};
-
 // Types the boxes, presses the button as the window does and returns the
 // working's lines.
-std::vector<std::string> WorkingLines(const std::string& button, const std::vector<std::string>& b) {
+std::vector<std::string> WorkingLines(Button button, const std::vector<std::string>& b) {
   CommandHarness h(",");
   h.form.TypeAll(b);
-  KeptReport reporter;
-  for (const ClickHandler& click : kClickHandlers) {
-    if (click.button == button) Dispatch([&] { click.handler(h.form); }, reporter);
-  }
-  const std::string text = WorkingText(WorkingOfClick(button, h.form, reporter.report));
+  LastPress last;
+  last.Press(CommandOf(button), h.form);
+  const std::string text = WorkingText(last.Working());
   std::vector<std::string> lines;
   for (std::size_t start = 0; start < text.size();) {
     const std::size_t end = text.find('\n', start);
@@ -47,13 +38,13 @@ std::vector<std::string> WorkingLines(const std::string& button, const std::vect
 TEST(Working, LinesOfTheWorkedExamplesAndSpecialCases) {
   struct Case {
     const char* what;
-    std::string button;
+    Button button;
     std::vector<std::string> boxes;  // x1 y1 x2 y2 x3 y3 fs
     std::vector<std::string> lines;  // each must appear, in this order
   };
   const std::vector<Case> cases = {
       {"a triangle with one whole side",
-       "Command1",
+       Button::Points,
        {"0", "1", "1", "3", "-6", "-7", "10"},
        {"I punti e le distanze",
         "d(P1, P2) = √((x2 − x1)² + (y2 − y1)²) = √((1 − 0)² + (3 − 1)²) = √(1 + 4) = √5 ≈ 2,24",
@@ -66,13 +57,13 @@ TEST(Working, LinesOfTheWorkedExamplesAndSpecialCases) {
         "A = ½·|x1·(y2 − y3) + x2·(y3 − y1) + x3·(y1 − y2)| = ½·|0·(3 − (−7)) + 1·(−7 − 1) + (−6)·(1 − 3)| = "
         "½·|0 − 8 + 12| = ½·4 = 2,00"}},
       {"the 3-4-5 triangle, exact all the way",
-       "Command1",
+       Button::Points,
        {"0", "0", "3", "0", "0", "4", "10"},
        {"s = (d(P1, P2) + d(P1, P3) + d(P2, P3))/2 = (3 + 4 + 5)/2 = 6,00",
         "A = √(s·(s − d(P1, P2))·(s − d(P1, P3))·(s − d(P2, P3))) = √(6·(6 − 3)·(6 − 4)·(6 − 5)) = √(6·3·2·1) = "
         "√36 = 6,00"}},
       {"collinear points",
-       "Command1",
+       Button::Points,
        {"0", "0", "1", "1", "2", "2", "10"},
        {"d(P1, P3) = √((x3 − x1)² + (y3 − y1)²) = √((2 − 0)² + (2 − 0)²) = √(4 + 4) = √8 = 2√2 ≈ 2,83",
         "I tre punti sono allineati: stanno su una stessa retta e non formano un vero triangolo. Il lato più lungo, "
@@ -81,90 +72,90 @@ TEST(Working, LinesOfTheWorkedExamplesAndSpecialCases) {
         "A = ½·|x1·(y2 − y3) + x2·(y3 − y1) + x3·(y1 − y2)| = ½·|0·(1 − 2) + 1·(2 − 0) + 2·(0 − 1)| = "
         "½·|0 + 2 − 2| = ½·0 = 0,00"}},
       {"two coincident points",
-       "Command1",
+       Button::Points,
        {"1", "1", "1", "1", "5", "2", "10"},
        {"d(P1, P2) = √((x2 − x1)² + (y2 − y1)²) = √((1 − 1)² + (1 − 1)²) = √(0 + 0) = √0 = 0,00",
         "P1 e P2 coincidono: la loro distanza è 0.",
         "Due punti coincidono, quindi i tre punti stanno su una stessa retta"}},
       {"three coincident points",
-       "Command1",
+       Button::Points,
        {"2", "2", "2", "2", "2", "2", "10"},
        {"I tre punti coincidono: le distanze e l'area sono 0."}},
       {"half-integer area, fractions of a side",
-       "Command1",
+       Button::Points,
        {"0", "0", "1", "0", "0", "1", "10"},
        {"A = ½·|x1·(y2 − y3) + x2·(y3 − y1) + x3·(y1 − y2)| = ½·|0·(0 − 1) + 1·(1 − 0) + 0·(0 − 0)| = "
         "½·|0 + 1 + 0| = ½·1 = 0,50"}},
       {"a negative full scale mirrors the figure only",
-       "Command1",
+       Button::Points,
        {"0", "0", "3", "0", "0", "4", "-10"},
        {"Fondo scala negativo: la figura è ribaltata rispetto all'origine; distanze e area non cambiano.",
         "d(P2, P3) = √((x3 − x2)² + (y3 − y2)²) = √((0 − 3)² + (4 − 0)²) = √(9 + 16) = √25 = 5,00"}},
       {"the line and its perpendicular",
-       "Command2",
+       Button::LineP1P2,
        {"0", "1", "1", "3", "-6", "-7", "10"},
        {"Retta per P1-P2 e perpendicolare", "m = (y2 − y1)/(x2 − x1) = (3 − 1)/(1 − 0) = 2/1 = 2,00",
         "q = y1 − m·x1 = 1 − 2·0 = 1 − 0 = 1,00", "y = m·x + q = 2x + 1; nell'etichetta: Y = + 2,00 X + 1,00",
         "m' = −1/m = −1/2 = −0,50", "Passa per (0; 1), come la retta: stessa q.",
         "y = m'·x + q = −0,5x + 1; arrotondata: Y = - 0,50 X + 1,00"}},
       {"a perpendicular not through P1 or P2",
-       "Command2",
+       Button::LineP1P2,
        {"2", "0", "4", "2", "0", "0", "10"},
        {"q = y1 − m·x1 = 0 − 1·2 = 0 − 2 = −2,00", "y = m·x + q = x − 2; nell'etichetta: Y = + 1,00 X - 2,00",
         "Passa per (0; −2), come la retta: stessa q.", "y = m'·x + q = −x − 2; arrotondata: Y = - 1,00 X - 2,00"}},
       {"a slope that is a fraction",
-       "Command4",
+       Button::LineP2P3,
        {"9", "9", "1", "2", "4", "3", "10"},
        {"Retta per P2-P3", "m = (y3 − y2)/(x3 − x2) = (3 − 2)/(4 − 1) = 1/3 ≈ 0,33",
         "q = y2 − m·x2 = 2 − (1/3)·1 = 2 − (1/3) = 5/3 ≈ 1,67",
         "y = m·x + q = (1/3)x + 5/3; nell'etichetta: Y = + 0,33 X + 1,67"}},
       {"Command3 writes 0 for a zero intercept",
-       "Command3",
+       Button::LineP1P3,
        {"0", "0", "9", "9", "2", "1", "10"},
        {"y = m·x + q = 0,5x; nell'etichetta: Y = + 0,50 X 0"}},
       {"a horizontal P1-P2 line: its perpendicular is the y axis",
-       "Command2",
+       Button::LineP1P2,
        {"1", "1", "3", "1", "0", "0", "10"},
        {"m = (y2 − y1)/(x2 − x1) = (1 − 1)/(3 − 1) = 0/2 = 0", "y = m·x + q = 1; nell'etichetta: Y = 0 X + 1,00",
         "m = 0: la retta è orizzontale, y = 1.",
         "Una retta orizzontale ha per perpendicolare una retta verticale, che non ha pendenza: −1/m non esiste per "
         "m = 0. La perpendicolare passa per (0; 1), quindi è l'asse y: x = 0."}},
       {"a vertical pair",
-       "Command3",
+       Button::LineP1P3,
        {"2", "0", "0", "0", "2", "5", "10"},
        {"Retta per P1-P3",
         "x1 = x3 = 2: la retta per P1 e P3 è verticale, x = 2. Non ha un'equazione della forma y = m·x + q, perché "
         "in m = (y3 − y1)/(x3 − x1) il denominatore è 0. Per questo il comando non traccia la retta e l'etichetta "
         "mantiene il testo che aveva."}},
       {"a pair that coincides",
-       "Command4",
+       Button::LineP2P3,
        {"0", "0", "3", "3", "3", "3", "10"},
        {"P2 e P3 coincidono: per un solo punto passano infinite rette, quindi la retta non è determinata. Per questo "
         "il comando non traccia la retta e l'etichetta mantiene il testo che aveva."}},
       {"a negative full scale: no line, m and q not computed",
-       "Command4",
+       Button::LineP2P3,
        {"0", "0", "0", "5", "2", "-2", "-10"},
        {"Fondo scala negativo: il comando non traccia la retta e non calcola m e q, per questo l'etichetta mostra "
         "\"Y =  X \"."}},
       {"full scale 0",
-       "Command1",
+       Button::Points,
        {"0", "0", "3", "0", "0", "4", "0"},
        {"I punti e le distanze",
         "Fondo scala 0: il comando ridisegna solo il piano cartesiano e si ferma; non disegna punti né rette e i suoi "
         "risultati restano quelli di prima."}},
       {"overflow",
-       "Command2",
+       Button::LineP1P2,
        {"0", "0", "1e-310", "1", "0", "0", "10"},
        {"Retta per P1-P2 e perpendicolare",
         "Errore di run-time '6' (Overflow): il comando si è fermato a quel passo. La figura mostra ciò che aveva "
         "disegnato prima e le etichette che non aveva ancora scritto restano come prima."}},
       {"numbers beyond the short ones in powers of ten",
-       "Command3",
+       Button::LineP1P3,
        {"0", "0", "9", "9", "1e100", "-2e-7", "10"},
        {"m = (y3 − y1)/(x3 − x1) = (−2·10^−7 − 0)/(1·10^100 − 0) ≈ −0,00",
         "y = m·x + q; nell'etichetta: Y = - 0,00 X 0"}},
       {"long decimals are written as read, the results in decimals",
-       "Command2",
+       Button::LineP1P2,
        {"0.1234567", "0", "1.5", "2.25", "0", "0", "10"},
        {"m = (y2 − y1)/(x2 − x1) = (2,25 − 0)/(1,5 − 0,1234567) ≈ 1,63",
         "y = m·x + q; nell'etichetta: Y = + 1,63 X - 0,20"}},

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <limits>
 #include <random>
+#include <vector>
 
 #include "core/numbers/ExactMath.h"
 #include "core/numbers/RuntimeError.h"
@@ -106,6 +107,33 @@ TEST(ExactMath, NearestOnRandomFractionsOfEveryMagnitude) {
     const double root = SqrtToDouble(v);
     ASSERT_TRUE(IsNearestRoot(root, v)) << v;
   }
+}
+
+}  // namespace
+}  // namespace pr::exact
+
+namespace pr::exact {
+namespace {
+
+// Written as Boost writes them (with streams, which the program avoids),
+// at every chunk boundary (10^36 + 5 has a chunk of zeros inside) and
+// across many lengths.
+TEST(ExactMath, DigitsAreTheIntegersDecimalDigits) {
+  std::vector<Integer> values = {0,
+                                 7,
+                                 -7,
+                                 PowerOfTen(18) - 1,
+                                 PowerOfTen(18),
+                                 -PowerOfTen(18),
+                                 PowerOfTen(36) + 5,
+                                 PowerOfTen(54) - PowerOfTen(17)};
+  std::mt19937_64 random(5);
+  Integer grown = 1;
+  for (int i = 0; i < 60; ++i) {
+    grown = grown * random() + random();
+    values.push_back(i % 2 == 0 ? grown : Integer(-grown));
+  }
+  for (const Integer& v : values) EXPECT_EQ(Digits(v), v.str());
 }
 
 }  // namespace

@@ -56,7 +56,7 @@ TEST(CollinearAreaProperty, CollinearTriplesHaveAreaZero) {
         CollinearTriple(generate, kReaches[static_cast<std::size_t>(i) % kReaches.size()], i / 5 % 2 == 1);
     const CommandRun run = RunOn(form, 0, boxes);
     ASSERT_FALSE(run.error) << Reproduction(i, 0, boxes);
-    ASSERT_EQ(run.after.at("Label17"), " 0,00") << Reproduction(i, 0, boxes);
+    ASSERT_EQ(run.after.at(ResultLabel::Area), " 0,00") << Reproduction(i, 0, boxes);
   }
 }
 

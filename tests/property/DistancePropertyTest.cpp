@@ -16,10 +16,12 @@ RasterSurface SmallRaster() { return RasterSurface(16, 16, kTwipsPerPixel, kWind
 BoxTexts SwapP1P2(const BoxTexts& b) { return {b[2], b[3], b[0], b[1], b[4], b[5], b[6]}; }
 
 struct Swap {
-  std::string_view label;
-  std::string_view swappedLabel;
+  ResultLabel label;
+  ResultLabel swappedLabel;
 };
-constexpr std::array<Swap, 3> kSwaps = {{{"Label3", "Label3"}, {"Label4", "Label5"}, {"Label5", "Label4"}}};
+constexpr std::array<Swap, 3> kSwaps = {{{ResultLabel::DistanceP1P2, ResultLabel::DistanceP1P2},
+                                         {ResultLabel::DistanceP1P3, ResultLabel::DistanceP2P3},
+                                         {ResultLabel::DistanceP2P3, ResultLabel::DistanceP1P3}}};
 
 TEST(DistanceProperty, DistancesAreSymmetricAndNonNegative) {
   // Each property draws from its own stream of the one seed.
@@ -37,13 +39,13 @@ TEST(DistanceProperty, DistancesAreSymmetricAndNonNegative) {
     const BoxTexts swappedBoxes = SwapP1P2(boxes);
     const CommandRun swapped = RunOn(swappedForm, 0, swappedBoxes);
     for (const Swap& s : kSwaps) {
-      const std::string& shown = run.after.at(std::string(s.label));
-      const std::string& swappedShown = swapped.after.at(std::string(s.swappedLabel));
+      const std::string& shown = run.after.at(s.label);
+      const std::string& swappedShown = swapped.after.at(s.swappedLabel);
       // A fresh form's label is empty until the command writes it; an
       // overflow can stop one order before a distance the other reached.
       if (shown.empty() || swappedShown.empty()) continue;
-      ASSERT_TRUE(IsMeasureText(shown, ".")) << shown << " in " << s.label << ", " << Reproduction(i, 0, boxes);
-      ASSERT_EQ(shown, swappedShown) << s.label << ", " << Reproduction(i, 0, boxes);
+      ASSERT_TRUE(IsMeasureText(shown, ".")) << shown << " in " << NameOf(s.label) << ", " << Reproduction(i, 0, boxes);
+      ASSERT_EQ(shown, swappedShown) << NameOf(s.label) << ", " << Reproduction(i, 0, boxes);
       ++compared;
     }
   }

@@ -63,7 +63,7 @@ TEST(EquationProperty, EquationTextMatchesTheSlopeAndInterceptOfThePair) {
     const std::string interceptText = command == 2 && line.intercept == 0 ? "0" : CoefficientOf(line.intercept, mark);
     const std::string expected =
         std::string(labels.heading) + "Y = " + CoefficientOf(line.slope, mark) + " X " + interceptText;
-    ASSERT_EQ(run.after.at(std::string(labels.written[0])), expected) << Reproduction(i, command, boxes);
+    ASSERT_EQ(run.after.at(*labels.written[0]), expected) << Reproduction(i, command, boxes);
   }
 }
 

@@ -129,16 +129,16 @@ Fraction SquaredDistance(const Points& p, int a, int b) {
 // The first label of Command1 that is not the exact value rounded once.
 std::string Command1Wrong(const CommandRun& run, const Points& p) {
   const Fraction cross = (p[2] - p[0]) * (p[5] - p[1]) - (p[3] - p[1]) * (p[4] - p[0]);
-  const std::array<std::pair<const char*, Allowed>, 4> expected = {{
-      {"Label3", RootTwoDecimals(SquaredDistance(p, 0, 1))},
-      {"Label4", RootTwoDecimals(SquaredDistance(p, 0, 2))},
-      {"Label5", RootTwoDecimals(SquaredDistance(p, 1, 2))},
-      {"Label17", TwoDecimals((cross.numerator() < 0 ? -cross : cross) / Integer(2))},
+  const std::array<std::pair<ResultLabel, Allowed>, 4> expected = {{
+      {ResultLabel::DistanceP1P2, RootTwoDecimals(SquaredDistance(p, 0, 1))},
+      {ResultLabel::DistanceP1P3, RootTwoDecimals(SquaredDistance(p, 0, 2))},
+      {ResultLabel::DistanceP2P3, RootTwoDecimals(SquaredDistance(p, 1, 2))},
+      {ResultLabel::Area, TwoDecimals((cross.numerator() < 0 ? -cross : cross) / Integer(2))},
   }};
   for (const auto& [label, allowed] : expected) {
     const std::string& shown = run.after.at(label);
     if (!Within(shown, allowed)) {
-      return std::string(label) + " shows \"" + shown + "\", not " + Hundredths(allowed.low) + " to " +
+      return NameOf(label) + " shows \"" + shown + "\", not " + Hundredths(allowed.low) + " to " +
              Hundredths(allowed.high);
     }
   }
@@ -151,7 +151,7 @@ std::string LineWrong(const CommandRun& run, const Points& p) {
   const int b = run.command == 1 ? 1 : 2;
   const Fraction m = (p[2 * b + 1] - p[2 * a + 1]) / (p[2 * b] - p[2 * a]);
   const Fraction q = p[2 * a + 1] - m * p[2 * a];
-  const std::string& shown = run.after.at(std::string(labels.written[0]));
+  const std::string& shown = run.after.at(*labels.written[0]);
   const std::optional<EquationParts> parts = SplitEquation(shown, labels.heading, ".");
   if (!parts || !CoefficientShows(parts->slope, m) || !CoefficientShows(parts->intercept, q)) {
     return "\"" + shown + "\" is not m = " + m.numerator().str() + "/" + m.denominator().str() +

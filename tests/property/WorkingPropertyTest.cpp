@@ -10,7 +10,7 @@
 #include <variant>
 
 #include "geometry/Commands.h"
-#include "geometry/working/ClickWorking.h"
+#include "support/LabelRules.h"
 #include "support/PropertyRun.h"
 
 namespace pr::test {
@@ -30,20 +30,17 @@ std::string AsWorkingWrites(const std::string& coefficient) {
 }
 
 // The label a command writes its (first) result into.
-std::string ResultLabel(int command) {
-  static constexpr std::array<const char*, 4> kLabels = {"Label3", "Label19", "Label20", "Label21"};
-  return kLabels[static_cast<std::size_t>(command)];
-}
+ResultLabel FirstLabel(int command) { return *kCommandLabels[static_cast<std::size_t>(command)].written[0]; }
 
 // What each quantity of a command's working must end with, from its labels.
 std::map<std::string, std::string> ExpectedEnds(int command, const Captions& labels) {
   if (command == 0) {
-    return {{"d(P1, P2)", Trimmed(labels.at("Label3"))},
-            {"d(P1, P3)", Trimmed(labels.at("Label4"))},
-            {"d(P2, P3)", Trimmed(labels.at("Label5"))},
-            {"A", Trimmed(labels.at("Label17"))}};
+    return {{"d(P1, P2)", Trimmed(labels.at(ResultLabel::DistanceP1P2))},
+            {"d(P1, P3)", Trimmed(labels.at(ResultLabel::DistanceP1P3))},
+            {"d(P2, P3)", Trimmed(labels.at(ResultLabel::DistanceP2P3))},
+            {"A", Trimmed(labels.at(ResultLabel::Area))}};
   }
-  const std::string label = labels.at(ResultLabel(command));
+  const std::string label = labels.at(FirstLabel(command));
   const std::string equation = label.substr(label.find("Y = "));
   const std::size_t x = equation.find(" X ");
   return {{"m", AsWorkingWrites(equation.substr(4, x - 4))},
@@ -55,7 +52,7 @@ std::map<std::string, std::string> ExpectedEnds(int command, const Captions& lab
 // (not a full scale of 0, a vertical pair or a run-time error).
 bool WroteResults(const CommandRun& run, int command) {
   return std::any_of(run.writes.begin(), run.writes.end(),
-                     [&](const auto& write) { return write.first == ResultLabel(command) && !write.second.empty(); });
+                     [&](const auto& write) { return write.first == FirstLabel(command) && !write.second.empty(); });
 }
 
 // Checks that each step of `made` with a label ends in the label's text;
@@ -92,9 +89,7 @@ TEST(WorkingProperty, LastNumberOfEveryStepIsTheLabelText) {
     const int command = i % 4;
     FakeForm& form = forms[static_cast<std::size_t>(i / 4 % 2)];
     const CommandRun run = RunOn(form, command, boxes);
-    const std::string button = "Command" + std::to_string(command + 1);
-    const std::string report = run.error ? RuntimeError(*run.error).Report() : "";
-    const working::Working made = working::WorkingOfClick(button, form, report);
+    const working::Working& made = run.working;
     if (!WroteResults(run, command) || run.error) continue;
     checkedSteps += ExpectEndsAreLabels(made, command, run.after, Reproduction(i, command, boxes));
     if (::testing::Test::HasFailure()) return;
@@ -131,7 +126,7 @@ TEST(WorkingProperty, LongCoordinatesGiveDecimalsEndingInTheLabels) {
     const int command = i % 4;
     const CommandRun run = RunOn(form, command, boxes);
     ASSERT_FALSE(run.error) << Reproduction(i, command, boxes);
-    const working::Working made = working::WorkingOfClick("Command" + std::to_string(command + 1), form, "");
+    const working::Working& made = run.working;
     for (const working::Item& item : made.items) {
       if (const auto* step = std::get_if<working::Step>(&item)) {
         EXPECT_TRUE(step->exact.empty()) << working::StepText(*step).substr(0, 200);

@@ -5,7 +5,6 @@
 #include <cstdlib>
 
 #include "core/form/Form.h"
-#include "core/form/FormLayout.h"
 #include "core/numbers/ExactDecimal.h"
 #include "core/numbers/Val.h"
 #include "geometry/Commands.h"
@@ -14,9 +13,6 @@
 
 namespace pr::test {
 namespace {
-
-using Handler = void (*)(Form&);
-constexpr std::array<Handler, 4> kHandlers = {Command1_Click, Command2_Click, Command3_Click, Command4_Click};
 
 // P1-P2, P1-P3, P2-P3: the distances of Command1 in the order of its labels,
 // and the pairs Command2, Command3 and Command4 trace.
@@ -76,38 +72,37 @@ bool Close(double shown, long double exact, long double magnitude) {
   return std::fabs(static_cast<long double>(shown) - exact) <= kHalfHundredth + kRoundings * magnitude;
 }
 
-std::string_view Caption(const Captions& captions, std::string_view label) {
+std::string_view Caption(const Captions& captions, ResultLabel label) {
   const auto it = captions.find(label);
   return it == captions.end() ? std::string_view() : std::string_view(it->second);
 }
 
-bool Unchanged(const CommandRun& run, std::string_view label) {
+bool Unchanged(const CommandRun& run, ResultLabel label) {
   return Caption(run.before, label) == Caption(run.after, label);
 }
 
-bool IsOwnLabel(const CommandLabels& labels, std::string_view name) {
+bool IsOwnLabel(const CommandLabels& labels, ResultLabel label) {
   const auto& c = labels.cleared;
   const auto& w = labels.written;
-  return !name.empty() &&
-         (std::find(c.begin(), c.end(), name) != c.end() || std::find(w.begin(), w.end(), name) != w.end());
+  return std::find(c.begin(), c.end(), label) != c.end() || std::find(w.begin(), w.end(), label) != w.end();
 }
 
 std::string OwnLabelsOnly(const CommandRun& run, const CommandLabels& labels) {
-  for (const auto& [name, caption] : run.writes) {
-    if (!IsOwnLabel(labels, name)) return "wrote " + name + ", which is not its label";
+  for (const auto& [label, caption] : run.writes) {
+    if (!IsOwnLabel(labels, label)) return "wrote " + NameOf(label) + ", which is not its label";
   }
-  for (std::string_view label : kResultLabels) {
-    if (!IsOwnLabel(labels, label) && !Unchanged(run, label)) return "changed " + std::string(label);
+  for (ResultLabel label : kResultLabels) {
+    if (!IsOwnLabel(labels, label) && !Unchanged(run, label)) return "changed " + NameOf(label);
   }
-  for (std::string_view label : labels.cleared) {
-    if (!label.empty() && !Caption(run.after, label).empty()) return std::string(label) + " is not empty";
+  for (const std::optional<ResultLabel>& label : labels.cleared) {
+    if (label && !Caption(run.after, *label).empty()) return NameOf(*label) + " is not empty";
   }
   return {};
 }
 
 std::string WrittenLabelsUnchanged(const CommandRun& run, const CommandLabels& labels, std::string_view why) {
-  for (std::string_view label : labels.written) {
-    if (!label.empty() && !Unchanged(run, label)) return std::string(label) + " changed although " + std::string(why);
+  for (const std::optional<ResultLabel>& label : labels.written) {
+    if (label && !Unchanged(run, *label)) return NameOf(*label) + " changed although " + std::string(why);
   }
   return {};
 }
@@ -116,30 +111,30 @@ std::string WrittenLabelsUnchanged(const CommandRun& run, const CommandLabels& l
 std::string MeasuresShown(const CommandRun& run, const Numbers& n) {
   for (std::size_t i = 0; i < kPairs.size(); ++i) {
     const auto [a, b] = kPairs[i];
-    const std::string_view label = kCommandLabels[0].written[i];
+    const ResultLabel label = *kCommandLabels[0].written[i];
     const std::string_view text = Caption(run.after, label);
-    if (!IsMeasureText(text, run.mark)) return std::string(label) + " is not a distance: \"" + std::string(text) + "\"";
+    if (!IsMeasureText(text, run.mark)) return NameOf(label) + " is not a distance: \"" + std::string(text) + "\"";
     const long double exact = std::hypot(n.X(a) - n.X(b), n.Y(a) - n.Y(b));
     if (!Close(ValueShown(text, run.mark), exact, exact)) {
-      return std::string(label) + " shows \"" + std::string(text) + "\", not the distance";
+      return NameOf(label) + " shows \"" + std::string(text) + "\", not the distance";
     }
   }
-  const std::string_view area = Caption(run.after, "Label17");
-  if (!IsMeasureText(area, run.mark)) return "Label17 is not an area: \"" + std::string(area) + "\"";
+  const std::string_view area = Caption(run.after, ResultLabel::Area);
+  if (!IsMeasureText(area, run.mark)) return "the area label is not an area: \"" + std::string(area) + "\"";
   return {};
 }
 
 // A line command that ran to its end.
 std::string EquationShown(const CommandRun& run, const Numbers& n) {
   const CommandLabels& labels = kCommandLabels[static_cast<std::size_t>(run.command)];
-  const std::string_view label = labels.written[0];
+  const ResultLabel label = *labels.written[0];
   const std::string_view text = Caption(run.after, label);
   const bool command3 = run.command == 2;
   if (n.fullScale < 0) {
     // No step ran: slope and intercept stayed unset.
     const std::string expected = std::string(labels.heading) + "Y =  X " + (command3 ? "0" : "");
     return text == expected ? std::string()
-                            : std::string(label) + " is \"" + std::string(text) + "\", not \"" + expected + "\"";
+                            : NameOf(label) + " is \"" + std::string(text) + "\", not \"" + expected + "\"";
   }
   const auto [a, b] = kPairs[static_cast<std::size_t>(run.command - 1)];
   if (n.SameX(a, b)) return WrittenLabelsUnchanged(run, labels, "the pair is vertical");
@@ -147,17 +142,17 @@ std::string EquationShown(const CommandRun& run, const Numbers& n) {
   if (n.X(a) == n.X(b)) return {};
 
   const std::optional<EquationParts> parts = SplitEquation(text, labels.heading, run.mark);
-  if (!parts) return std::string(label) + " is not an equation: \"" + std::string(text) + "\"";
+  if (!parts) return NameOf(label) + " is not an equation: \"" + std::string(text) + "\"";
   const long double slope = (n.Y(b) - n.Y(a)) / (n.X(b) - n.X(a));
   const long double intercept = n.Y(a) - slope * n.X(a);
   const double slopeShown = ValueShown(parts->slope, run.mark);
   const bool signAgrees = parts->slope.starts_with('+') ? slope > 0 : parts->slope.starts_with('-') ? slope < 0 : true;
   if (!signAgrees || !Close(slopeShown, slope, std::fabs(slope))) {
-    return std::string(label) + ": slope \"" + std::string(parts->slope) + "\" is not the pair's";
+    return NameOf(label) + ": slope \"" + std::string(parts->slope) + "\" is not the pair's";
   }
   if (parts->intercept.empty() ||
       !Close(ValueShown(parts->intercept, run.mark), intercept, std::fabs(n.Y(a)) + std::fabs(slope * n.X(a)))) {
-    return std::string(label) + ": intercept \"" + std::string(parts->intercept) + "\" is not the pair's";
+    return NameOf(label) + ": intercept \"" + std::string(parts->intercept) + "\" is not the pair's";
   }
   return {};
 }
@@ -167,9 +162,9 @@ std::string EquationShown(const CommandRun& run, const Numbers& n) {
 std::string PartialResults(const CommandRun& run) {
   const CommandLabels& labels = kCommandLabels[static_cast<std::size_t>(run.command)];
   if (run.command != 0) return WrittenLabelsUnchanged(run, labels, "the command failed");
-  for (std::string_view label : labels.written) {
-    if (!Unchanged(run, label) && !IsMeasureText(Caption(run.after, label), run.mark)) {
-      return std::string(label) + " is not a measure after the failure";
+  for (const std::optional<ResultLabel>& label : labels.written) {
+    if (!Unchanged(run, *label) && !IsMeasureText(Caption(run.after, *label), run.mark)) {
+      return NameOf(*label) + " is not a measure after the failure";
     }
   }
   return {};
@@ -177,30 +172,17 @@ std::string PartialResults(const CommandRun& run) {
 
 }  // namespace
 
-void TypeBoxes(FakeForm& form, const BoxTexts& texts) {
-  for (std::size_t i = 0; i < layout::kInputBoxes.size(); ++i) {
-    form.SetText(layout::kInputBoxes[i].name, layout::kInputBoxes[i].index, texts[i]);
-  }
-}
+void TypeBoxes(FakeForm& form, const BoxTexts& texts) { form.TypeAll(texts); }
 
 Captions ResultCaptions(const FakeForm& form) {
   Captions captions;
-  for (std::string_view label : kResultLabels) captions.emplace(label, form.Caption(label));
+  for (ResultLabel label : kResultLabels) captions.emplace(label, form.Caption(label));
   return captions;
-}
-
-std::optional<ErrorCode> RunCommand(int command, Form& form) {
-  try {
-    kHandlers[static_cast<std::size_t>(command)](form);
-  } catch (const RuntimeError& error) {
-    return error.Code();
-  }
-  return std::nullopt;
 }
 
 std::string BrokenRule(const CommandRun& run) {
   const CommandLabels& labels = kCommandLabels[static_cast<std::size_t>(run.command)];
-  const std::string prefix = std::string(labels.button) + ": ";
+  const std::string prefix = std::string(ControlOf(labels.button).name) + ": ";
   const auto broken = [&](const std::string& rule) { return rule.empty() ? rule : prefix + rule; };
 
   if (std::string rule = OwnLabelsOnly(run, labels); !rule.empty()) return broken(rule);

@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "core/figure/Working.h"
+#include "core/form/ControlNames.h"
 #include "core/numbers/RuntimeError.h"
 
 namespace pr {
@@ -19,18 +21,14 @@ class FakeForm;
 
 // The seven boxes as typed: x1, y1, x2, y2, x3, y3, full scale.
 using BoxTexts = std::array<std::string, 7>;
-using Captions = std::map<std::string, std::string, std::less<>>;
-using CaptionWrites = std::vector<std::pair<std::string, std::string>>;
+using Captions = std::map<ResultLabel, std::string>;
+using CaptionWrites = std::vector<std::pair<ResultLabel, std::string>>;
 
 // Types the seven texts into the form's boxes.
 void TypeBoxes(FakeForm& form, const BoxTexts& texts);
 
 // What the result labels show now.
 Captions ResultCaptions(const FakeForm& form);
-
-// Runs Command1..Command4 (command 0..3) as the window does: a run-time error
-// ends it and is returned; any other exception is a fault and passes through.
-std::optional<ErrorCode> RunCommand(int command, Form& form);
 
 // One finished run of a command, as seen from outside.
 struct CommandRun {
@@ -41,6 +39,7 @@ struct CommandRun {
   Captions after;                   // and after it
   CaptionWrites writes;             // every caption written during the run
   std::optional<ErrorCode> error;   // the run-time error that ended it
+  working::Working working;         // the working the press made
 };
 
 // The first rule the run broke, in words; empty when it kept them all. The

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "core/form/Form.h"
-#include "core/form/FormLayout.h"
 #include "core/surface/Surface.h"
+#include "support/ControlPrinting.h"
 
 namespace pr::test {
 
@@ -25,38 +25,34 @@ class FakeForm final : public Form {
             std::string fullScale) {
     std::string seven[] = {std::move(x1), std::move(y1), std::move(x2),       std::move(y2),
                            std::move(x3), std::move(y3), std::move(fullScale)};
-    for (std::size_t i = 0; i < layout::kInputBoxes.size(); ++i) {
-      SetText(layout::kInputBoxes[i].name, layout::kInputBoxes[i].index, std::move(seven[i]));
-    }
+    for (std::size_t i = 0; i < kInputBoxes.size(); ++i) SetText(kInputBoxes[i], std::move(seven[i]));
   }
   // The same from a table row's seven texts, in that order.
   template <typename Seven>
   void TypeAll(const Seven& b) {
     Type(b[0], b[1], b[2], b[3], b[4], b[5], b[6]);
   }
-  void SetText(std::string_view name, int index, std::string text) {
-    boxes_[{std::string(name), index}] = std::move(text);
-  }
+  void SetText(InputBox box, std::string text) { boxes_[box] = std::move(text); }
 
-  std::string Text(std::string_view name, int index = kNoIndex) const override {
-    reads_.emplace_back(std::string(name), index);
-    const auto it = boxes_.find({std::string(name), index});
+  std::string Text(InputBox box) const override {
+    reads_.push_back(box);
+    const auto it = boxes_.find(box);
     return it == boxes_.end() ? std::string() : it->second;
   }
-  void SetCaption(std::string_view name, std::string_view caption) override {
-    captions_[std::string(name)] = std::string(caption);
-    captionWrites_.emplace_back(std::string(name), std::string(caption));
+  void SetCaption(ResultLabel label, std::string_view caption) override {
+    captions_[label] = std::string(caption);
+    captionWrites_.emplace_back(label, std::string(caption));
   }
   Surface& Canvas() override { return surface_; }
   std::string DecimalMark() const override { return decimalMark_; }
 
   // The caption of a label ("" when never written).
-  std::string Caption(std::string_view name) const {
-    const auto it = captions_.find(std::string(name));
+  std::string Caption(ResultLabel label) const {
+    const auto it = captions_.find(label);
     return it == captions_.end() ? std::string() : it->second;
   }
-  const std::vector<std::pair<std::string, std::string>>& CaptionWrites() const { return captionWrites_; }
-  const std::vector<std::pair<std::string, int>>& Reads() const { return reads_; }
+  const std::vector<std::pair<ResultLabel, std::string>>& CaptionWrites() const { return captionWrites_; }
+  const std::vector<InputBox>& Reads() const { return reads_; }
   void ForgetHistory() {
     captionWrites_.clear();
     reads_.clear();
@@ -65,10 +61,10 @@ class FakeForm final : public Form {
  private:
   Surface& surface_;
   std::string decimalMark_;
-  std::map<std::pair<std::string, int>, std::string> boxes_;
-  std::map<std::string, std::string> captions_;
-  std::vector<std::pair<std::string, std::string>> captionWrites_;
-  mutable std::vector<std::pair<std::string, int>> reads_;
+  std::map<InputBox, std::string> boxes_;
+  std::map<ResultLabel, std::string> captions_;
+  std::vector<std::pair<ResultLabel, std::string>> captionWrites_;
+  mutable std::vector<InputBox> reads_;
 };
 
 }  // namespace pr::test

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/form/ControlNames.h"
+
 // What a result label may show, whatever was typed into the boxes. Shared by
 // the randomized property tests and the whole-commands fuzzer, so both hold
 // the program to the same rules.
@@ -78,21 +80,22 @@ inline double ValueShown(std::string_view text, std::string_view mark) {
 
 // Which labels each command empties and which it writes.
 struct CommandLabels {
-  std::string_view button;
-  std::array<std::string_view, 2> cleared;  // "" where a command clears only one
-  std::array<std::string_view, 4> written;  // "" past the last one
-  std::string_view heading;                 // the equation's heading; "" for Command1
+  Button button;
+  std::array<std::optional<ResultLabel>, 2> cleared;  // nothing where a command clears only one
+  std::array<std::optional<ResultLabel>, 4> written;  // nothing past the last one
+  std::string_view heading;                           // the equation's heading; "" for Command1
 };
 
+using enum ResultLabel;
+inline constexpr std::optional<ResultLabel> kNone = std::nullopt;
 inline constexpr std::array<CommandLabels, 4> kCommandLabels = {{
-    {"Command1", {"Label11", ""}, {"Label3", "Label4", "Label5", "Label17"}, ""},
-    {"Command2", {"Label20", "Label21"}, {"Label19", "", "", ""}, " Retta su P1-P2      "},
-    {"Command3", {"Label19", "Label21"}, {"Label20", "", "", ""}, " Retta su P1-P3      "},
-    {"Command4", {"Label19", "Label20"}, {"Label21", "", "", ""}, " Retta su P2-P3      "},
+    {Button::Points, {Spare, kNone}, {DistanceP1P2, DistanceP1P3, DistanceP2P3, Area}, ""},
+    {Button::LineP1P2, {EquationP1P3, EquationP2P3}, {EquationP1P2, kNone, kNone, kNone}, " Retta su P1-P2      "},
+    {Button::LineP1P3, {EquationP1P2, EquationP2P3}, {EquationP1P3, kNone, kNone, kNone}, " Retta su P1-P3      "},
+    {Button::LineP2P3, {EquationP1P2, EquationP1P3}, {EquationP2P3, kNone, kNone, kNone}, " Retta su P2-P3      "},
 }};
 
-// Every label a command can touch.
-inline constexpr std::array<std::string_view, 8> kResultLabels = {"Label3",  "Label4",  "Label5",  "Label17",
-                                                                  "Label11", "Label19", "Label20", "Label21"};
+// A label's name on the form, for messages: "Label17".
+inline std::string NameOf(ResultLabel label) { return std::string(ControlOf(label).name); }
 
 }  // namespace pr::test

@@ -5,8 +5,10 @@
 #include <string_view>
 
 #include "core/form/FormLayout.h"
+#include "core/form/LastPress.h"
 #include "core/form/Twips.h"
 #include "core/surface/RasterSurface.h"
+#include "geometry/Commands.h"
 #include "support/CommandOracle.h"
 #include "support/FakeForm.h"
 #include "support/InputGenerator.h"
@@ -40,7 +42,14 @@ inline CommandRun RunOn(FakeForm& form, int command, const BoxTexts& boxes) {
   run.mark = form.DecimalMark();
   run.before = ResultCaptions(form);
   form.ForgetHistory();
-  run.error = RunCommand(command, form);
+  LastPress press;
+  // As the front ends press: through the one press flow, every failure
+  // given back (a number other than a run-time error's is a fault the rules
+  // report).
+  if (const auto failure = press.Press(kCommands[static_cast<std::size_t>(command)], form)) {
+    run.error = static_cast<ErrorCode>(failure->number);
+  }
+  run.working = press.Working();
   run.after = ResultCaptions(form);
   run.writes = form.CaptionWrites();
   return run;

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <limits>
 #include <stdexcept>
 
 #include "core/surface/RasterSurface.h"
@@ -11,12 +10,6 @@ namespace pr {
 namespace {
 
 using namespace test;  // the raster helpers, the scales and the paper
-
-void FillBlack(RasterSurface& raster) {
-  for (int y = 0; y < raster.Height(); ++y) {
-    for (int x = 0; x < raster.Width(); ++x) raster.SetPixel(x, y, colours::kBlack);
-  }
-}
 
 TEST(RasterSurface, StartsAsBackgroundAndStoresRgb32) {
   RasterSurface raster(3, 2, kAt96Dpi, colours::kYellow);
@@ -55,27 +48,6 @@ TEST(Rescale, ChangesThePixelSizeAndClearsEverything) {
   EXPECT_TRUE(DrawnCells(raster).empty());
   raster.PSet(15, 15, colours::kRed);
   EXPECT_EQ(DrawnCells(raster), (std::set<Cell>{{2, 2}}));
-}
-
-TEST(FillBackground, FillsTheRectangleClippedToTheRaster) {
-  RasterSurface raster(5, 5, kAt96Dpi, kPaper);
-  FillBlack(raster);
-  raster.FillBackground({3, -2, 10, 4});  // columns 3..4, rows 0..1
-  std::set<Cell> expected;
-  for (int y = 0; y < 5; ++y) {
-    for (int x = 0; x < 5; ++x) {
-      if (!(x >= 3 && y <= 1)) expected.emplace(x, y);
-    }
-  }
-  EXPECT_EQ(DrawnCells(raster), expected);
-}
-
-TEST(FillBackground, AcceptsRectanglesReachingToTheEndOfTheIntRange) {
-  RasterSurface raster(5, 5, kAt96Dpi, kPaper);
-  FillBlack(raster);
-  raster.FillBackground({3, 3, std::numeric_limits<int>::max(), std::numeric_limits<int>::max()});
-  raster.FillBackground({std::numeric_limits<int>::max(), 0, 5, 5});  // entirely off the raster
-  EXPECT_EQ(test::CountPixels(raster, colours::kBlack), 25u - 4u);
 }
 
 }  // namespace

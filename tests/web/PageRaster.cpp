@@ -13,11 +13,13 @@
 #include <cstdint>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/form/ControlNames.h"
 #include "core/form/FormLayout.h"
 #include "page/JsonText.h"
 #include "page/PageFigure.h"
@@ -68,9 +70,17 @@ Options ParseOptions(int argc, char** argv) {
 // Runs one action; returns the run-time error it reported, or "".
 std::string Perform(pr::page::PageForm& form, const std::string& action) {
   const auto equals = action.find('=');
-  if (equals == std::string::npos) return form.Click(action);
-  const ControlName box = ParseName(std::string_view(action).substr(0, equals));
-  form.SetText(box.name, box.index, action.substr(equals + 1));
+  const ControlName named = ParseName(std::string_view(action).substr(0, equals));
+  const pr::ControlId control{named.name, named.index};
+  if (equals == std::string::npos) {
+    const auto button = pr::ButtonAt(control);
+    if (!button) throw std::invalid_argument("no button " + action);
+    const std::optional<pr::Failure> failure = form.Click(*button);
+    return failure ? failure->Report() : "";
+  }
+  const auto box = pr::InputBoxAt(control);
+  if (!box) throw std::invalid_argument("no input box " + named.name);
+  form.SetText(*box, action.substr(equals + 1));
   return "";
 }
 
@@ -94,7 +104,7 @@ void WriteSummary(const pr::page::PageForm& form, const std::vector<std::string>
   for (const pr::layout::ControlRow& row : pr::layout::Controls()) {
     if (row.kind != pr::layout::ControlKind::Label) continue;
     std::cout << separator << JsonText(pr::layout::ElementName(row.name, row.index)) << ": "
-              << JsonText(form.Caption(row.name, row.index));
+              << JsonText(form.Caption({row.name, row.index}));
     separator = ", ";
   }
   std::cout << "}, \"reports\": [";
@@ -112,7 +122,7 @@ int main(int argc, char** argv) {
   try {
     const Options options = ParseOptions(argc, argv);
     pr::page::PageForm form(options.ratio, options.mark);
-    form.PaintAll();  // what the page does once it is loaded
+    form.RedrawFigure();  // what the page does once it is loaded
     std::vector<std::string> reports;
     for (const std::string& action : options.actions) {
       if (std::string report = Perform(form, action); !report.empty()) reports.push_back(report);

@@ -13,8 +13,8 @@
 #include <QTemporaryDir>
 #include <string>
 
-#include "core/form/ErrorReporter.h"
 #include "plot/FigurePixels.h"
+#include "window/ErrorReporter.h"
 #include "window/FigureExport.h"
 #include "window/Form1.h"
 
@@ -53,15 +53,17 @@ class FigureSaveTest : public ::testing::Test {
     form.show();
     QApplication::processEvents();
     // P1's x reads as 2 (the comma ends the number); the others as typed.
-    const char* typed[][3] = {{"Text1", "0", "2,5"}, {"Text2", "0", "1"}, {"Text1", "1", "-3"},
-                              {"Text2", "1", "4"},   {"Text1", "2", "5"}, {"Text2", "2", "-2"}};
-    for (const auto& box : typed) static_cast<QLineEdit*>(form.Control(box[0], std::stoi(box[1])))->setText(box[2]);
-    static_cast<QLineEdit*>(form.Control("Text4"))->setText("10");
-    for (const char* command : {"Command1", "Command2"}) static_cast<QPushButton*>(form.Control(command))->click();
+    const char* typed[] = {"2,5", "1", "-3", "4", "5", "-2", "10"};
+    for (std::size_t i = 0; i < kInputBoxes.size(); ++i) {
+      static_cast<QLineEdit*>(form.Control(ControlOf(kInputBoxes[i])))->setText(typed[i]);
+    }
+    for (Button button : {Button::Points, Button::LineP1P2}) {
+      static_cast<QPushButton*>(form.Control(ControlOf(button)))->click();
+    }
     QApplication::processEvents();
   }
 
-  QString Caption(const char* label) const { return static_cast<QLabel*>(form.Control(label))->text(); }
+  QString Caption(ResultLabel label) const { return static_cast<QLabel*>(form.Control(ControlOf(label)))->text(); }
 
   IgnoringReporter reporter;
   Form1 form{reporter};
@@ -83,14 +85,17 @@ TEST_F(FigureSaveTest, PngHoldsThePlotSquareAndTheLabelTexts) {
 
   const QString description = saved.text("Description");
   for (const char* typed : {"\"2,5\"", "\"-3\"", "\"-2\"", "\"10\""}) EXPECT_TRUE(description.contains(typed)) << typed;
-  for (const char* label : {"Label3", "Label4", "Label5", "Label17", "Label19"}) {
-    ASSERT_FALSE(Caption(label).trimmed().isEmpty()) << label;
-    EXPECT_TRUE(description.contains(Caption(label).trimmed())) << label << ": " << description.toStdString();
+  for (ResultLabel label : {ResultLabel::DistanceP1P2, ResultLabel::DistanceP1P3, ResultLabel::DistanceP2P3,
+                            ResultLabel::Area, ResultLabel::EquationP1P2}) {
+    SCOPED_TRACE(ControlOf(label).name);
+    ASSERT_FALSE(Caption(label).trimmed().isEmpty());
+    EXPECT_TRUE(description.contains(Caption(label).trimmed())) << description.toStdString();
   }
-  // The working, with its √, ², − and ≈, comes back whole from the PNG.
-  const QString working = QString::fromStdString(working::WorkingText(form.LastWorking()));
-  ASSERT_TRUE(working.contains(QStringLiteral("m' = −1/m")));
-  EXPECT_TRUE(description.endsWith("Procedimento\n" + working)) << description.toStdString();
+  // The whole text, the working with its √, ², − and ≈ included, comes back
+  // from the PNG.
+  EXPECT_EQ(description, form.CurrentFigure().text);
+  EXPECT_TRUE(description.contains(QStringLiteral("Procedimento\nRetta per P1-P2")));
+  EXPECT_TRUE(description.contains(QStringLiteral("m' = −1/m")));
 }
 
 TEST_F(FigureSaveTest, PdfPageShowsTheFigureAtItsTrueSizeAndTheEquation) {
@@ -109,10 +114,10 @@ TEST_F(FigureSaveTest, PdfPageShowsTheFigureAtItsTrueSizeAndTheEquation) {
 
   const QString text = QString::fromUtf8(RunTool("pdftotext", {path, "-"}));
   EXPECT_TRUE(Words(text).contains("Punti e rette"));
-  EXPECT_TRUE(Words(text).contains(Words(Caption("Label19")))) << text.toStdString();
-  // The working's lines, wrapped at the page's width, all on the page.
-  const QString working = QString::fromStdString(working::WorkingText(form.LastWorking()));
-  EXPECT_TRUE(Words(text).contains(Words("Procedimento\n" + working))) << text.toStdString();
+  EXPECT_TRUE(Words(text).contains(Words(Caption(ResultLabel::EquationP1P2)))) << text.toStdString();
+  // The results and the working's lines, wrapped at the page's width, all on the page.
+  const QString handout = form.CurrentFigure().text;
+  EXPECT_TRUE(Words(text).contains(Words(handout.mid(handout.indexOf("Procedimento"))))) << text.toStdString();
 }
 
 TEST_F(FigureSaveTest, AFailedSaveSaysWhy) {

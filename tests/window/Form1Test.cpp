@@ -20,11 +20,12 @@
 #include <string>
 #include <vector>
 
-#include "core/form/ErrorReporter.h"
 #include "core/form/FormLayout.h"
 #include "geometry/Commands.h"
 #include "support/FakeForm.h"
 #include "support/RasterAssertions.h"
+#include "window/CaptionLabel.h"
+#include "window/ErrorReporter.h"
 #include "window/Form1.h"
 #include "window/QtColour.h"
 
@@ -55,22 +56,19 @@ class Form1Test : public ::testing::Test {
     QApplication::processEvents();
   }
 
-  QLabel& Label(const char* name) { return *static_cast<QLabel*>(form.Control(name)); }
-  QLineEdit& Box(const char* name, int index = layout::kNoIndex) {
-    return *static_cast<QLineEdit*>(form.Control(name, index));
-  }
+  QWidget* Widget(const ControlRow& row) const { return form.Control({row.name, row.index}); }
+  CaptionLabel& Label(const ControlId& label) { return *static_cast<CaptionLabel*>(form.Control(label)); }
+  CaptionLabel& Label(ResultLabel label) { return Label(ControlOf(label)); }
+  QLineEdit& Box(InputBox box) { return *static_cast<QLineEdit*>(form.Control(ControlOf(box))); }
   void Type(const std::vector<const char*>& seven) {
-    for (std::size_t i = 0; i < layout::kInputBoxes.size(); ++i) {
-      const ControlId& box = layout::kInputBoxes[i];
-      static_cast<QLineEdit*>(form.Control(box.name, box.index))->setText(seven[i]);
-    }
+    for (std::size_t i = 0; i < kInputBoxes.size(); ++i) Box(kInputBoxes[i]).setText(seven[i]);
   }
-  void Press(const char* button) { static_cast<QPushButton*>(form.Control(button))->click(); }
+  void Press(Button button) { static_cast<QPushButton*>(form.Control(ControlOf(button)))->click(); }
   Colour Pixel(int x, int y) const { return form.Raster().PixelAt(x, y); }
   Colour Background() const { return form.Raster().Background(); }
   std::map<std::string, QRect> Geometries() const {
     std::map<std::string, QRect> all;
-    for (const FormControl& c : form.Controls()) all[NameOf(*c.row)] = c.widget->geometry();
+    for (const ControlRow& row : layout::Controls()) all[NameOf(row)] = Widget(row)->geometry();
     return all;
   }
 
@@ -144,10 +142,11 @@ void ExpectFont(const ControlRow& row, const QWidget& widget) {
 }
 
 TEST_F(Form1Test, EveryControlStandsAsTheLayoutTableSays) {
-  ASSERT_EQ(form.Controls().size(), layout::kControlCount);
+  ASSERT_EQ(form.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly).size() - 1, layout::kControlCount)
+      << "the 42 controls and the working's window, nothing else";
   for (const ControlRow& row : layout::Controls()) {
     SCOPED_TRACE(NameOf(row));
-    QWidget* widget = form.Control(row.name, row.index);
+    QWidget* widget = Widget(row);
     ASSERT_NE(widget, nullptr);
     EXPECT_EQ(widget->objectName().toStdString(), NameOf(row));
     EXPECT_EQ(widget->parentWidget(), &form);
@@ -191,14 +190,12 @@ TEST_F(Form1Test, TheFormScalesWithTheWindowKeepingItsProportions) {
     form.resize(c.window);
     QApplication::processEvents();
     EXPECT_DOUBLE_EQ(form.Scale(), c.scale);
-    EXPECT_EQ(form.FormOrigin(), c.origin);
-    for (const FormControl& control : form.Controls()) {
-      const ControlRow& row = *control.row;
+    for (const ControlRow& row : layout::Controls()) {
       SCOPED_TRACE(NameOf(row));
       const auto scaled = [&](int twips) { return static_cast<int>(std::lround(twips * c.scale / 15.0)); };
-      EXPECT_EQ(control.widget->pos(), c.origin + QPoint(scaled(row.left), scaled(row.top)));
+      EXPECT_EQ(Widget(row)->pos(), c.origin + QPoint(scaled(row.left), scaled(row.top)));
       if (row.kind != ControlKind::Shape) {
-        EXPECT_DOUBLE_EQ(control.widget->font().pointSizeF(), row.fontPoints * c.scale);
+        EXPECT_DOUBLE_EQ(Widget(row)->font().pointSizeF(), row.fontPoints * c.scale);
       }
     }
     EXPECT_EQ(form.Raster().Width(), static_cast<int>(std::lround(974 * c.scale)));
@@ -254,7 +251,7 @@ TEST_F(Form1Test, ZoomKeysStepTheScaleAndF11FillsTheScreen) {
 TEST_F(Form1Test, AfterAChangeOfScaleThePlotHoldsTheLastCommandsFigure) {
   const std::vector<const char*> typed = {"0", "1", "1", "3", "-6", "-7", "10"};
   Type(typed);
-  Press("Command2");
+  Press(Button::LineP1P2);
   Type({"5", "5", "5", "5", "5", "5", "5"});  // typed after the command: not drawn
   form.resize(1948, 1152);
   QApplication::processEvents();
@@ -264,7 +261,7 @@ TEST_F(Form1Test, AfterAChangeOfScaleThePlotHoldsTheLastCommandsFigure) {
   fake.Type(typed[0], typed[1], typed[2], typed[3], typed[4], typed[5], typed[6]);
   Command2_Click(fake);
   EXPECT_TRUE(test::SameRaster(form.Raster(), native));
-  EXPECT_EQ(Label("Label19").text(), " Retta su P1-P2      Y = + 2.00 X + 1.00");
+  EXPECT_EQ(Label(ResultLabel::EquationP1P2).text(), " Retta su P1-P2      Y = + 2.00 X + 1.00");
   EXPECT_TRUE(reporter.reports.empty());
 }
 
@@ -272,11 +269,12 @@ TEST_F(Form1Test, AfterAChangeOfScaleThePlotHoldsTheLastCommandsFigure) {
 
 TEST_F(Form1Test, AutoSizeLabelsGrowAndShrinkToTheRightAndNothingElseMoves) {
   struct Case {
-    const char* label;
+    ResultLabel label;
     int emptyWidthTwips;  // the empty label's width in the table
   };
-  for (const Case& c : {Case{"Label19", 90}, Case{"Label20", 90}, Case{"Label21", 90}, Case{"Label17", 75}}) {
-    SCOPED_TRACE(c.label);
+  for (const Case& c : {Case{ResultLabel::EquationP1P2, 90}, Case{ResultLabel::EquationP1P3, 90},
+                        Case{ResultLabel::EquationP2P3, 90}, Case{ResultLabel::Area, 75}}) {
+    SCOPED_TRACE(ControlOf(c.label).name);
     auto others = Geometries();
     const QRect empty = Label(c.label).geometry();
     EXPECT_EQ(empty.width(), Px(c.emptyWidthTwips));
@@ -295,46 +293,42 @@ TEST_F(Form1Test, AutoSizeLabelsGrowAndShrinkToTheRightAndNothingElseMoves) {
     form.SetCaption(c.label, "");
     EXPECT_EQ(Label(c.label).geometry(), empty);
 
-    others.erase(NameOf(*layout::Find(c.label)));
+    others.erase(std::string(ControlOf(c.label).name));
     auto after = Geometries();
-    after.erase(NameOf(*layout::Find(c.label)));
+    after.erase(std::string(ControlOf(c.label).name));
     EXPECT_EQ(after, others);
   }
 }
 
 TEST_F(Form1Test, FixedSizeLabelsKeepTheirSizeAndShowWhatFits) {
-  for (const char* name : {"Label3", "Label4", "Label5", "Label12", "Label14", "Label15"}) {
-    SCOPED_TRACE(name);
-    const QRect before = Label(name).geometry();
+  for (const ControlId& name : {ControlOf(ResultLabel::DistanceP1P2), ControlOf(ResultLabel::DistanceP1P3),
+                                ControlOf(ResultLabel::DistanceP2P3), ControlOf(HeadingLabel::DistanceP1P2),
+                                ControlOf(HeadingLabel::DistanceP1P3), ControlOf(HeadingLabel::DistanceP2P3)}) {
+    SCOPED_TRACE(name.name);
+    CaptionLabel& label = Label(name);
+    const QRect before = label.geometry();
     EXPECT_EQ(before.size(), QSize(Px(735), Px(255)));
-    form.SetCaption(name, " 123456789.00 and much more than fits");
-    EXPECT_EQ(Label(name).geometry(), before);
-    EXPECT_FALSE(Label(name).wordWrap());
-    form.SetCaption(name, "");
-    EXPECT_EQ(Label(name).geometry(), before);
+    label.SetCaption(" 123456789.00 and much more than fits");
+    EXPECT_EQ(label.geometry(), before);
+    EXPECT_FALSE(label.wordWrap());
+    label.SetCaption("");
+    EXPECT_EQ(label.geometry(), before);
   }
 }
 
 // ---- Form as the commands see it ------------------------------------------
 
-TEST_F(Form1Test, TextBoxesAreReadByNameAndIndex) {
+TEST_F(Form1Test, EachBoxIsReadAndEachLabelWrittenAsUtf8) {
   Type({"1", "-2", "3,5", "4", "5", "6", "10"});
-  EXPECT_EQ(form.Text("Text1", 0), "1");
-  EXPECT_EQ(form.Text("Text2", 0), "-2");
-  EXPECT_EQ(form.Text("Text1", 1), "3,5");
-  EXPECT_EQ(form.Text("Text2", 2), "6");
-  EXPECT_EQ(form.Text("Text4"), "10");
-  Box("Text1", 0).setText(QString::fromUtf8("unità"));
-  EXPECT_EQ(form.Text("Text1", 0), "unit\xC3\xA0");
-}
-
-TEST_F(Form1Test, OnlyLabelsTakeCaptionsAndOnlyTextBoxesGiveText) {
-  EXPECT_THROW(form.SetCaption("Text4", "x"), std::out_of_range);
-  EXPECT_THROW(form.SetCaption("Label99", "x"), std::out_of_range);
-  EXPECT_THROW(form.Text("Label1"), std::out_of_range);
-  EXPECT_THROW(form.Text("Text1"), std::out_of_range);  // an array element needs its index
-  form.SetCaption("Label13", "unit\xC3\xA0");
-  EXPECT_EQ(Label("Label13").text(), QString::fromUtf8("unità"));
+  EXPECT_EQ(form.Text(InputBox::X1), "1");
+  EXPECT_EQ(form.Text(InputBox::Y1), "-2");
+  EXPECT_EQ(form.Text(InputBox::X2), "3,5");
+  EXPECT_EQ(form.Text(InputBox::Y3), "6");
+  EXPECT_EQ(form.Text(InputBox::FullScale), "10");
+  Box(InputBox::X1).setText(QString::fromUtf8("unità"));
+  EXPECT_EQ(form.Text(InputBox::X1), "unit\xC3\xA0");
+  form.SetCaption(ResultLabel::Area, "unit\xC3\xA0");
+  EXPECT_EQ(Label(ResultLabel::Area).text(), QString::fromUtf8("unità"));
 }
 
 TEST_F(Form1Test, TheDecimalMarkIsTheSystemLocales) {
@@ -371,17 +365,15 @@ TEST_F(Form1Test, ARepaintByTheToolkitKeepsTheFigure) {
   EXPECT_EQ(QColor(shown.pixel(213, 213)), Qt::black);
 }
 
-// Whatever fills part of the surface anew (uncovering, growing the window)
-// brings back the plane and the last command's figure, never the plane alone.
-TEST_F(Form1Test, UncoveringOrGrowingRedrawsTheLastFigure) {
+// Whatever makes the surface anew (shrinking and growing the window) brings
+// back the plane and the last command's figure, never the plane alone.
+TEST_F(Form1Test, ShrinkingAndGrowingRedrawsTheLastFigure) {
   Type({"0", "0", "1", "1", "-3", "4", "10"});
-  Press("Command3");
+  Press(Button::LineP1P3);
   const std::vector<std::uint32_t> drawn(form.Raster().Data(),
                                          form.Raster().Data() + form.Raster().Width() * form.Raster().Height());
   const auto stillDrawn = [&] { return std::equal(drawn.begin(), drawn.end(), form.Raster().Data()); };
 
-  form.Uncover({100, 100, 200, 200});
-  EXPECT_TRUE(stillDrawn()) << "uncovered";
   form.resize(150, 150);
   QApplication::processEvents();
   form.resize(974, 576);
@@ -395,43 +387,43 @@ TEST_F(Form1Test, UncoveringOrGrowingRedrawsTheLastFigure) {
 
 TEST_F(Form1Test, TheButtonsRunTheirCommands) {
   Type({"0", "1", "1", "3", "2", "0", "10"});
-  Press("Command1");
-  EXPECT_FALSE(Label("Label3").text().isEmpty());
-  EXPECT_FALSE(Label("Label17").text().isEmpty());
-  Press("Command2");
-  EXPECT_EQ(Label("Label19").text(), " Retta su P1-P2      Y = + 2.00 X + 1.00");
-  Press("Command3");
-  EXPECT_TRUE(Label("Label19").text().isEmpty());
-  EXPECT_FALSE(Label("Label20").text().isEmpty());
-  Press("Command4");
-  EXPECT_TRUE(Label("Label20").text().isEmpty());
-  EXPECT_FALSE(Label("Label21").text().isEmpty());
+  Press(Button::Points);
+  EXPECT_FALSE(Label(ResultLabel::DistanceP1P2).text().isEmpty());
+  EXPECT_FALSE(Label(ResultLabel::Area).text().isEmpty());
+  Press(Button::LineP1P2);
+  EXPECT_EQ(Label(ResultLabel::EquationP1P2).text(), " Retta su P1-P2      Y = + 2.00 X + 1.00");
+  Press(Button::LineP1P3);
+  EXPECT_TRUE(Label(ResultLabel::EquationP1P2).text().isEmpty());
+  EXPECT_FALSE(Label(ResultLabel::EquationP1P3).text().isEmpty());
+  Press(Button::LineP2P3);
+  EXPECT_TRUE(Label(ResultLabel::EquationP1P3).text().isEmpty());
+  EXPECT_FALSE(Label(ResultLabel::EquationP2P3).text().isEmpty());
   EXPECT_TRUE(reporter.reports.empty());
 }
 
 TEST_F(Form1Test, ARunTimeErrorIsReportedAndTheProgramGoesOn) {
   Type({"0", "1", "1", "3", "2", "0", "10"});
-  Press("Command2");
-  const QString before = Label("Label19").text();
+  Press(Button::LineP1P2);
+  const QString before = Label(ResultLabel::EquationP1P2).text();
   Type({"0", "0", "1E-300", "1E300", "2", "0", "10"});  // a slope past the double range
-  Press("Command2");
+  Press(Button::LineP1P2);
   EXPECT_EQ(reporter.reports, std::vector<std::string>{"Errore di run-time '6':\n\nOverflow"});
-  EXPECT_EQ(Label("Label19").text(), before);
+  EXPECT_EQ(Label(ResultLabel::EquationP1P2).text(), before);
   // What was drawn before the error stays: the axis, P1's red marker.
   EXPECT_EQ(Pixel(213, 100), 0u);
   EXPECT_EQ(Pixel(213, 213), 0x0000FFu);
-  Press("Command3");
-  EXPECT_FALSE(Label("Label20").text().isEmpty());
+  Press(Button::LineP1P3);
+  EXPECT_FALSE(Label(ResultLabel::EquationP1P3).text().isEmpty());
   EXPECT_EQ(reporter.reports.size(), 1u);
 }
 
 // ---- focus and accessibility ----------------------------------------------
 
 TEST_F(Form1Test, TheFocusStartsOnCommand1AndOnlyBoxesAndButtonsTakeIt) {
-  EXPECT_EQ(form.focusWidget(), form.Control("Command1"));
-  for (const FormControl& c : form.Controls()) {
-    const bool focusable = c.row->kind == ControlKind::TextBox || c.row->kind == ControlKind::CommandButton;
-    EXPECT_EQ(c.widget->focusPolicy() != Qt::NoFocus, focusable) << NameOf(*c.row);
+  EXPECT_EQ(form.focusWidget(), form.Control(ControlOf(Button::Points)));
+  for (const ControlRow& row : layout::Controls()) {
+    const bool focusable = row.kind == ControlKind::TextBox || row.kind == ControlKind::CommandButton;
+    EXPECT_EQ(Widget(row)->focusPolicy() != Qt::NoFocus, focusable) << NameOf(row);
   }
 }
 
@@ -440,29 +432,33 @@ QString Accessible(QWidget* widget, QAccessible::Text what) {
 }
 
 TEST_F(Form1Test, EveryControlHasSomethingToSpeak) {
-  const std::map<std::string, QString> boxes = {{"Text1(0)", "x1"},      {"Text2(0)", "y1"}, {"Text1(1)", "x2"},
-                                                {"Text2(1)", "y2"},      {"Text1(2)", "x3"}, {"Text2(2)", "y3"},
-                                                {"Text4", "Fondo scala"}};
-  for (const FormControl& c : form.Controls()) {
-    SCOPED_TRACE(NameOf(*c.row));
-    const QString name = Accessible(c.widget, QAccessible::Name);
-    switch (c.row->kind) {
+  const std::map<InputBox, QString> boxes = {{InputBox::X1, "x1"},
+                                             {InputBox::Y1, "y1"},
+                                             {InputBox::X2, "x2"},
+                                             {InputBox::Y2, "y2"},
+                                             {InputBox::X3, "x3"},
+                                             {InputBox::Y3, "y3"},
+                                             {InputBox::FullScale, "Fondo scala"}};
+  for (const ControlRow& row : layout::Controls()) {
+    SCOPED_TRACE(NameOf(row));
+    const QString name = Accessible(Widget(row), QAccessible::Name);
+    switch (row.kind) {
       case ControlKind::TextBox:
-        EXPECT_EQ(name, boxes.at(NameOf(*c.row)));
+        EXPECT_EQ(name, boxes.at(*InputBoxAt({row.name, row.index})));
         break;
       case ControlKind::CommandButton:
       case ControlKind::Label:
-        EXPECT_EQ(name, QString::fromUtf8(c.row->caption.data(), qsizetype(c.row->caption.size())));
+        EXPECT_EQ(name, QString::fromUtf8(row.caption.data(), qsizetype(row.caption.size())));
         break;
       case ControlKind::Shape:
         EXPECT_TRUE(name.startsWith("Legenda")) << name.toStdString();
         break;
     }
   }
-  form.SetCaption("Label3", " 2.24");
-  EXPECT_EQ(Accessible(&Label("Label3"), QAccessible::Name), " 2.24");
-  EXPECT_EQ(Accessible(&Label("Label3"), QAccessible::Description), "Distanza P1-P2");
-  EXPECT_EQ(Accessible(&Label("Label19"), QAccessible::Description), "Equazione della retta P1-P2");
+  form.SetCaption(ResultLabel::DistanceP1P2, " 2.24");
+  EXPECT_EQ(Accessible(&Label(ResultLabel::DistanceP1P2), QAccessible::Name), " 2.24");
+  EXPECT_EQ(Accessible(&Label(ResultLabel::DistanceP1P2), QAccessible::Description), "Distanza P1-P2");
+  EXPECT_EQ(Accessible(&Label(ResultLabel::EquationP1P2), QAccessible::Description), "Equazione della retta P1-P2");
 }
 
 }  // namespace

@@ -11,8 +11,6 @@
 namespace pr::figure {
 namespace {
 
-using layout::kInputBoxes;
-
 constexpr std::string_view kNothingDrawn = "Nessun comando ha ancora disegnato una figura.\n";
 // A box the last command did not reach: an earlier box stopped it.
 constexpr std::string_view kNotRead = "non letto";
@@ -20,31 +18,30 @@ constexpr std::string_view kNotRead = "non letto";
 // One input row of the summary: a point's two boxes, or the full scale alone.
 struct InputRow {
   std::string_view heading;
-  ControlId xBox;
-  std::optional<ControlId> yBox;  // none for the full scale
+  InputBox xBox;
+  std::optional<InputBox> yBox;  // none for the full scale
 };
 constexpr std::array<InputRow, 4> kInputs{{
-    {"P1 (x1; y1)", kInputBoxes[0], kInputBoxes[1]},
-    {"P2 (x2; y2)", kInputBoxes[2], kInputBoxes[3]},
-    {"P3 (x3; y3)", kInputBoxes[4], kInputBoxes[5]},
-    {"Fondo scala", kInputBoxes[6], std::nullopt},
+    {"P1 (x1; y1)", InputBox::X1, InputBox::Y1},
+    {"P2 (x2; y2)", InputBox::X2, InputBox::Y2},
+    {"P3 (x3; y3)", InputBox::X3, InputBox::Y3},
+    {"Fondo scala", InputBox::FullScale, std::nullopt},
 }};
 
 // A result line: the caption of its heading label (if any), then the result label's.
 struct ResultRow {
-  std::string_view headingLabel;
-  std::string_view resultLabel;
+  std::optional<HeadingLabel> heading;
+  ResultLabel result;
 };
 constexpr std::array<ResultRow, 7> kResults{{
-    {"Label12", "Label3"},
-    {"Label14", "Label4"},
-    {"Label15", "Label5"},
-    {"Label18", "Label17"},
-    {"", "Label19"},
-    {"", "Label20"},
-    {"", "Label21"},
+    {HeadingLabel::DistanceP1P2, ResultLabel::DistanceP1P2},
+    {HeadingLabel::DistanceP1P3, ResultLabel::DistanceP1P3},
+    {HeadingLabel::DistanceP2P3, ResultLabel::DistanceP2P3},
+    {HeadingLabel::Area, ResultLabel::Area},
+    {std::nullopt, ResultLabel::EquationP1P2},
+    {std::nullopt, ResultLabel::EquationP1P3},
+    {std::nullopt, ResultLabel::EquationP2P3},
 }};
-constexpr std::string_view kDistancesHeading = "Label16";
 constexpr std::size_t kDistanceRows = 3;
 constexpr std::string_view kWorkingHeading = "Procedimento";
 
@@ -73,9 +70,9 @@ std::string AsRead(std::string_view typed, std::string_view decimalMark) {
 std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
 // The text a box held when the last command read it.
-std::optional<std::string> ReadText(const LastCommand& last, const ControlId& box) {
+std::optional<std::string> ReadText(const LastPress& last, InputBox box) {
   for (const ReadBox& read : last.Inputs()) {
-    if (read.name == box.name && read.index == box.index) return read.text;
+    if (read.box == box) return read.text;
   }
   return std::nullopt;
 }
@@ -85,7 +82,7 @@ std::string ValueOf(const std::optional<std::string>& typed, std::string_view ma
 }
 std::string TypedOf(const std::optional<std::string>& typed) { return typed ? Quoted(*typed) : std::string(kNotRead); }
 
-std::string InputLine(const InputRow& row, const LastCommand& last, std::string_view mark) {
+std::string InputLine(const InputRow& row, const LastPress& last, std::string_view mark) {
   const std::optional<std::string> x = ReadText(last, row.xBox);
   if (!row.yBox) {
     return std::string(row.heading) + " = " + ValueOf(x, mark) + "   (scritto " + TypedOf(x) + ")\n";
@@ -96,28 +93,31 @@ std::string InputLine(const InputRow& row, const LastCommand& last, std::string_
 }
 
 // A static caption, as the layout gives it.
-std::string StaticCaption(std::string_view label) { return std::string(layout::Find(label)->caption); }
+std::string StaticCaption(HeadingLabel label) {
+  const ControlId control = ControlOf(label);
+  return std::string(layout::Find(control.name, control.index)->caption);
+}
 
 }  // namespace
 
-std::string FigureText(const LastCommand& last, std::string_view decimalMark, std::string_view working) {
-  if (!last.HasRun()) return std::string(kNothingDrawn);
+std::string FigureText(const LastPress& last, std::string_view decimalMark) {
+  if (last.LastCommand() == nullptr) return std::string(kNothingDrawn);
   std::string text;
   for (const InputRow& row : kInputs) text += InputLine(row, last, decimalMark);
   bool distancesHeaded = false;
   for (std::size_t i = 0; i < kResults.size(); ++i) {
     const ResultRow& row = kResults[i];
-    const std::string* caption = last.CurrentCaption(row.resultLabel);
+    const std::string* caption = last.CurrentCaption(row.result);
     const std::string result = caption ? Trimmed(*caption) : std::string();
     if (result.empty()) continue;
     if (i < kDistanceRows && !distancesHeaded) {
-      text += StaticCaption(kDistancesHeading) + ":\n";
+      text += StaticCaption(HeadingLabel::Distances) + ":\n";
       distancesHeaded = true;
     }
-    if (!row.headingLabel.empty()) text += Trimmed(StaticCaption(row.headingLabel)) + " = ";
+    if (row.heading) text += Trimmed(StaticCaption(*row.heading)) + " = ";
     text += result + "\n";
   }
-  if (!working.empty()) text += std::string(kWorkingHeading) + "\n" + std::string(working);
+  if (!last.Working().items.empty()) text += std::string(kWorkingHeading) + "\n" + working::WorkingText(last.Working());
   return text;
 }
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/form/LastCommand.h"
+#include "core/form/LastPress.h"
 
 namespace pr::figure {
 
@@ -16,6 +16,6 @@ namespace pr::figure {
 // nothing has been drawn. Numbers as read are written with `decimalMark`,
 // like the results. The last command's working, when there is one, follows
 // under the heading "Procedimento".
-std::string FigureText(const LastCommand& last, std::string_view decimalMark, std::string_view working = {});
+std::string FigureText(const LastPress& last, std::string_view decimalMark);
 
 }  // namespace pr::figure

@@ -1,9 +1,7 @@
 #include "core/form/EventDispatch.h"
 
-#include <cstdio>
 #include <exception>
 #include <new>
-#include <string>
 
 #include "core/numbers/RuntimeError.h"
 
@@ -17,27 +15,19 @@ constexpr int kInternalError = 51;
 
 }  // namespace
 
-bool Dispatch(const std::function<void()>& handler, ErrorReporter& reporter) {
-  std::string report;
+std::string Failure::Report() const { return RunTimeErrorReport(number, description); }
+
+std::optional<Failure> Dispatch(const std::function<void()>& handler) {
   try {
     handler();
-    return true;
+    return std::nullopt;
   } catch (const RuntimeError& error) {
-    report = error.Report();
+    return Failure{error.Number(), DescriptionOf(error.Code())};
   } catch (const std::bad_alloc&) {
-    report = RunTimeErrorReport(kOutOfMemory, "Memoria esaurita");
+    return Failure{kOutOfMemory, "Memoria esaurita"};
   } catch (const std::exception&) {
-    report = RunTimeErrorReport(kInternalError, "Errore interno");
+    return Failure{kInternalError, "Errore interno"};
   }
-  // Reported outside the catch blocks: a modal message box runs an event
-  // loop, and no other handler should run while an exception is in flight.
-  try {
-    reporter.Report(report);
-  } catch (const std::exception&) {
-    // Nothing is left that could show it; the program still goes on.
-    std::fputs((report + "\n").c_str(), stderr);
-  }
-  return false;
 }
 
 }  // namespace pr

@@ -71,18 +71,6 @@ struct ControlRow {
 
 inline constexpr std::size_t kControlCount = 42;
 
-// The seven input boxes in the order the commands read them: x then y of
-// P1, P2 and P3, the full scale last.
-inline constexpr std::array<ControlId, 7> kInputBoxes{{
-    {"Text1", 0},
-    {"Text2", 0},
-    {"Text1", 1},
-    {"Text2", 1},
-    {"Text1", 2},
-    {"Text2", 2},
-    {"Text4", kNoIndex},
-}};
-
 // The 42 controls, in creation order (later rows lie above earlier ones).
 std::span<const ControlRow, kControlCount> Controls();
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
+#include <vector>
 
 #include "core/numbers/RuntimeError.h"
 
@@ -95,6 +97,27 @@ double SqrtQuotientToDouble(const Integer& numerator, const Integer& denominator
 }
 
 Integer PowerOfTen(std::int64_t exponent) { return pow(Integer(10), static_cast<unsigned>(exponent)); }
+
+std::string Digits(const Integer& value) {
+  // Eighteen digits at a time, lowest first: each chunk fits a uint64_t.
+  const Integer chunkSize(1'000'000'000'000'000'000ULL);
+  std::vector<unsigned long long> chunks;
+  Integer rest = abs(value);
+  do {
+    Integer chunk;
+    divide_qr(rest, chunkSize, rest, chunk);
+    chunks.push_back(chunk.convert_to<unsigned long long>());
+  } while (rest != 0);
+  std::string text = value < 0 ? "-" : "";
+  char digits[24];
+  std::snprintf(digits, sizeof digits, "%llu", chunks.back());
+  text += digits;
+  for (auto chunk = chunks.rbegin() + 1; chunk != chunks.rend(); ++chunk) {
+    std::snprintf(digits, sizeof digits, "%018llu", *chunk);
+    text += digits;
+  }
+  return text;
+}
 
 double ToDouble(const Rational& value) { return QuotientToDouble(numerator(value), denominator(value)); }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "core/numbers/Rational.h"
 
@@ -13,6 +14,10 @@ using Integer = boost::multiprecision::cpp_int;
 
 // 10^exponent, exponent >= 0.
 Integer PowerOfTen(std::int64_t exponent);
+
+// The integer in decimal digits, "-" before a negative one: "-1234". Made
+// without streams, which would weigh down the page's WebAssembly module.
+std::string Digits(const Integer& value);
 
 // The double nearest `value`, ties to even. Raises Overflow (a RuntimeError)
 // when that is beyond the largest double; a value below half the smallest

@@ -42,6 +42,11 @@ class Cursor {
     return pos_ < text_.size() ? text_[pos_] : '\0';
   }
   void Advance() { ++pos_; }
+  // The first character not read yet, blanks skipped.
+  std::size_t Stop() {
+    Peek();
+    return pos_;
+  }
 
  private:
   std::string_view text_;
@@ -103,6 +108,7 @@ NumberReading ReadNumber(std::string_view text) {
   reading.negative = ReadSign(cursor);
   if (!ReadMantissa(cursor, reading)) return {};
   reading.pointExponent += ReadExponent(cursor);
+  reading.end = cursor.Stop();
   return reading;
 }
 

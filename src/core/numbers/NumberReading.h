@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -15,6 +16,9 @@ struct NumberReading {
   // Clamped far beyond any text's length, so an exponent of
   // 999999999999999999999 still reads as "too large" without overflowing.
   std::int64_t pointExponent = 0;
+  // Where the reading stopped: the first character past the number that is
+  // not a blank, or the text's length. What stands from there on is not read.
+  std::size_t end = 0;
 };
 
 NumberReading ReadNumber(std::string_view text);

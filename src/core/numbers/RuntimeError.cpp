@@ -8,19 +8,14 @@ std::string DescriptionOf(ErrorCode code) {
       return "Chiamata di routine o argomento non validi";
     case ErrorCode::Overflow:
       return "Overflow";
-    case ErrorCode::DivisionByZero:
-      return "Divisione per zero";
   }
   return "Errore definito dall'applicazione o dall'oggetto";
 }
 
-RuntimeError::RuntimeError(ErrorCode code)
-    : std::runtime_error(DescriptionOf(code)), code_(code), description_(DescriptionOf(code)) {}
+RuntimeError::RuntimeError(ErrorCode code) : std::runtime_error(DescriptionOf(code)), code_(code) {}
 
 std::string RunTimeErrorReport(int number, const std::string& description) {
   return "Errore di run-time '" + std::to_string(number) + "':\n\n" + description;
 }
-
-std::string RuntimeError::Report() const { return RunTimeErrorReport(Number(), description_); }
 
 }  // namespace pr

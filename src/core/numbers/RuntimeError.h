@@ -10,7 +10,6 @@ namespace pr {
 enum class ErrorCode : int {
   InvalidCall = 5,  // e.g. the square root of a negative number
   Overflow = 6,     // a result too large for a double
-  DivisionByZero = 11,
 };
 
 // A failing service throws this; the event dispatcher catches it at the
@@ -21,16 +20,12 @@ class RuntimeError : public std::runtime_error {
 
   ErrorCode Code() const { return code_; }
   int Number() const { return static_cast<int>(code_); }
-  // The Italian description, e.g. "Overflow" or "Divisione per zero".
-  const std::string& Description() const { return description_; }
-  // The whole text of the message box: "Errore di run-time '6':\n\nOverflow".
-  std::string Report() const;
 
  private:
   ErrorCode code_;
-  std::string description_;
 };
 
+// The Italian description, e.g. "Overflow".
 std::string DescriptionOf(ErrorCode code);
 
 // The message box's text for run-time error `number`, in the old runtime's

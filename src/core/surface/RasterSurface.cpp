@@ -93,19 +93,6 @@ void RasterSurface::Rescale(int width, int height, double twipsPerPixel, int dot
   pixels_.assign(AreaOf(width_, height_), ToRgb32(background_));
 }
 
-void RasterSurface::FillBackground(const PixelRect& rect) {
-  // In 64 bits: a rectangle reaching to the end of the int range must not overflow.
-  const auto clamp = [](std::int64_t v, int limit) { return static_cast<int>(std::clamp<std::int64_t>(v, 0, limit)); };
-  const int left = clamp(rect.x, width_);
-  const int top = clamp(rect.y, height_);
-  const int right = clamp(std::int64_t{rect.x} + std::max(rect.width, 0), width_);
-  const int bottom = clamp(std::int64_t{rect.y} + std::max(rect.height, 0), height_);
-  for (int y = top; y < bottom; ++y) {
-    const auto row = pixels_.begin() + static_cast<std::ptrdiff_t>(Index(0, y));
-    std::fill(row + left, row + std::max(left, right), ToRgb32(background_));
-  }
-}
-
 // The square starts (dotSize - 1) / 2 cells before the dot's own cell, so
 // it stays as nearly centred on the cell as a whole number of pixels allows.
 void RasterSurface::PlotSquare(int x, int y, std::uint32_t rgb) {

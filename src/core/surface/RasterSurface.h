@@ -53,10 +53,6 @@ class RasterSurface final : public Surface {
   // device pixel ratio): the whole raster is filled with the background, as
   // after Cls.
   void Rescale(int width, int height, double twipsPerPixel, int dotSize = 1);
-  // Fills a rectangle with the background colour (what the platform does to
-  // an uncovered part of the window before it raises Paint).
-  void FillBackground(const PixelRect& rect);
-
   // The colour of pixel (x, y), which must be on the raster.
   Colour PixelAt(int x, int y) const { return FromRgb32(pixels_[Index(x, y)]); }
   // Sets the dot of a pixel cell given in pixel coordinates; ignored when the

@@ -2,18 +2,19 @@
 
 #include <string_view>
 
-#include "geometry/working/Working.h"
+#include "core/figure/Working.h"
+#include "geometry/CommandInput.h"
 
 namespace pr {
-class Form;
+struct LineCommandSpec;
 }
 
 namespace pr::working {
 
-// The working of the button `button` ("Command1".."Command4") that has just
-// run on `form`: made from the boxes as the command read them. `report` is
-// the run-time error that ended it ("" when it ran to its end); a full
-// scale of 0 or an error give one line on what happened.
-Working WorkingOfClick(std::string_view button, const Form& form, std::string_view report);
+// The working of a press that ran to its end: of the line command `line`,
+// or of "I punti e le distanze" when `line` is null. A full scale of 0 (no
+// markers drawn) gives one line on what happened.
+Working WorkingOfPress(const LineCommandSpec* line, const CommandInput& input, bool markersDrawn,
+                       std::string_view mark);
 
 }  // namespace pr::working

@@ -3,9 +3,9 @@
 #include <string>
 #include <string_view>
 
+#include "core/figure/Working.h"
 #include "geometry/CommandInput.h"
 #include "geometry/LineCommand.h"
-#include "geometry/working/Working.h"
 
 namespace pr::working {
 

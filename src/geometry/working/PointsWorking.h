@@ -2,8 +2,8 @@
 
 #include <string_view>
 
+#include "core/figure/Working.h"
 #include "geometry/CommandInput.h"
-#include "geometry/working/Working.h"
 
 namespace pr::working {
 

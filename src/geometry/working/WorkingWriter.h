@@ -4,10 +4,10 @@
 #include <string>
 #include <string_view>
 
+#include "core/figure/Working.h"
 #include "core/numbers/Rational.h"
 #include "geometry/CommandInput.h"
 #include "geometry/working/Notation.h"
-#include "geometry/working/Working.h"
 
 namespace pr::working {
 

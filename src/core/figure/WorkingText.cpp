@@ -1,6 +1,6 @@
 #include <type_traits>
 
-#include "geometry/working/Working.h"
+#include "core/figure/Working.h"
 
 namespace pr::working {
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/form/ControlNames.h"
 #include "core/form/FormLayout.h"
 
 namespace pr::layout {
@@ -25,7 +26,7 @@ TEST(LayoutTable, EveryNameAndIndexIsUsedOnce) {
 
 TEST(LayoutTable, KindsAreCountedAsOnTheWindow) {
   const auto count = [](ControlKind kind) {
-    return std::ranges::count_if(Controls(), [kind](const ControlRow& r) { return r.kind == kind; });
+    return std::count_if(Controls().begin(), Controls().end(), [kind](const ControlRow& r) { return r.kind == kind; });
   };
   EXPECT_EQ(count(ControlKind::TextBox), 7);
   EXPECT_EQ(count(ControlKind::CommandButton), 4);
@@ -52,14 +53,18 @@ TEST(LayoutTable, FocusableControlsFollowTheirTabIndices) {
   for (const ControlRow& row : Controls()) {
     if (row.kind == ControlKind::TextBox || row.kind == ControlKind::CommandButton) focusable.push_back(&row);
   }
-  std::ranges::sort(focusable, {}, &ControlRow::tabIndex);
+  // Not std::ranges: the browser build's library lacks it.
+  std::sort(focusable.begin(), focusable.end(),
+            [](const ControlRow* a, const ControlRow* b) { return a->tabIndex < b->tabIndex; });
   std::vector<std::string> order;
-  for (const ControlRow* row : focusable) {
-    order.push_back(ElementName(row->name, row->index));
-  }
-  const std::vector<std::string> expected = {"Command1", "Text4",    "Text1(2)", "Text2(2)", "Text2(1)", "Text1(1)",
-                                             "Text1(0)", "Text2(0)", "Command4", "Command3", "Command2"};
-  EXPECT_EQ(order, expected);
+  for (const ControlRow* row : focusable) order.push_back(ElementName(row->name, row->index));
+  const ControlId expected[] = {
+      ControlOf(Button::Points),   ControlOf(InputBox::FullScale), ControlOf(InputBox::X3),    ControlOf(InputBox::Y3),
+      ControlOf(InputBox::Y2),     ControlOf(InputBox::X2),        ControlOf(InputBox::X1),    ControlOf(InputBox::Y1),
+      ControlOf(Button::LineP2P3), ControlOf(Button::LineP1P3),    ControlOf(Button::LineP1P2)};
+  std::vector<std::string> expectedOrder;
+  for (const ControlId& control : expected) expectedOrder.push_back(ElementName(control.name, control.index));
+  EXPECT_EQ(order, expectedOrder);
 }
 
 TEST(LayoutTable, TabIndicesAreDistinctAndShapesHaveNone) {
@@ -92,6 +97,30 @@ TEST(LayoutTable, EveryTextBoxHasAHeadingToBeSpokenBy) {
       EXPECT_FALSE(row.spoken.empty()) << row.name << "(" << row.index << ")";
     }
   }
+}
+
+// Each button, box and result label the code names is the control of that
+// kind on the form, and names no other.
+TEST(LayoutTable, TheNamedControlsAreOfTheirKind) {
+  const auto kindOf = [](const ControlId& control) {
+    const ControlRow* row = Find(control.name, control.index);
+    EXPECT_NE(row, nullptr) << control.name;
+    return row == nullptr ? ControlKind::Shape : row->kind;
+  };
+  for (Button button : kButtons) {
+    EXPECT_EQ(kindOf(ControlOf(button)), ControlKind::CommandButton);
+    EXPECT_EQ(ButtonAt(ControlOf(button)), button);
+  }
+  for (InputBox box : kInputBoxes) {
+    EXPECT_EQ(kindOf(ControlOf(box)), ControlKind::TextBox);
+    EXPECT_EQ(InputBoxAt(ControlOf(box)), box);
+  }
+  for (ResultLabel label : kResultLabels) {
+    EXPECT_EQ(kindOf(ControlOf(label)), ControlKind::Label);
+    EXPECT_EQ(ResultLabelAt(ControlOf(label)), label);
+    EXPECT_TRUE(Find(ControlOf(label).name)->caption.empty());  // results start empty
+  }
+  EXPECT_EQ(ButtonAt(ControlOf(InputBox::X1)), std::nullopt);
 }
 
 TEST(LayoutTable, FindTellsMissingControlsApart) {
