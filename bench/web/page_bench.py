@@ -5,10 +5,13 @@ and Command2 with 1,000-digit coordinates at 100 % (median of
 PRESSES presses, from the click to the end of the canvas update, and of the
 putImageData alone), the redraw after a change of scale from 100 % to 200 %
 with the last command's figure (from the resize event to the end of the
-canvas update; median of REDRAWS), the start-up from opening the file to the plane drawn
+canvas update; median of REDRAWS), a step of a point dragged with the mouse
+at 100 % and 200 % (the frame that runs the command and updates the page;
+median and worst of DRAG_STEPS), the start-up from opening the file to the plane drawn
 (the first putImageData's end, from the navigation's start; median of
 COLD_LOADS fresh browsers and of LOADS openings in one), and the file's size.
-performance.now() counts in steps of 0.1 ms here. Prints a table; not a test."""
+performance.now() counts in steps of 0.1 ms here. Prints a table; not a test.
+With the argument "drag", only the drag steps."""
 
 import os
 import random
@@ -20,6 +23,7 @@ from browser import FORM_CSS, PAGE, Browser, Viewport  # noqa: E402
 
 PRESSES = 60
 REDRAWS = 30
+DRAG_STEPS = 100
 SCALES = {"100 %": Viewport(*FORM_CSS), "200 %": Viewport(2 * FORM_CSS[0], 2 * FORM_CSS[1])}
 LOADS = 10
 COLD_LOADS = 5
@@ -46,7 +50,17 @@ CanvasRenderingContext2D.prototype.putImageData = function (...args) {
   window.prCanvasUpdates.push([start, performance.now()]);
 };
 window.prResizes = [];
-window.addEventListener('resize', () => window.prResizes.push(performance.now()));"""
+window.addEventListener('resize', () => window.prResizes.push(performance.now()));
+// How long each frame that updated the canvas worked, from its callback's
+// start to its end: a dragged point's step (the command, the working, the
+// labels, the boxes and the canvas update).
+window.prFrames = [];
+const requestFrame = window.requestAnimationFrame.bind(window);
+window.requestAnimationFrame = (callback) => requestFrame((time) => {
+  const start = performance.now(), seen = window.prCanvasUpdates.length;
+  callback(time);
+  if (window.prCanvasUpdates.length > seen) window.prFrames.push(performance.now() - start);
+});"""
 
 # After a change of the viewport: from the first resize event since `seen`
 # resizes to the end of the canvas update it caused, in ms.
@@ -133,7 +147,45 @@ def redraws(browser):
               f"{max(whole):>10.2f}{canvas:>12.2f}")
 
 
+def plot_css(browser, world):
+    """The viewport's CSS pixel over a world point at full scale 10."""
+    left, top, width = browser.script("""
+        const r = document.querySelector('.plot').getBoundingClientRect();
+        return [r.left, r.top, r.width / document.querySelector('.plot').offsetWidth];""")
+    return left + (3200 + 320 * world[0]) / 15 * width, top + (3200 - 320 * world[1]) / 15 * width
+
+
+def drag_steps(browser):
+    """P2 of Command2's figure dragged back and forth between (4; -2) and
+    (3; -1) with the mouse, DRAG_STEPS moves, one frame each: each step's
+    frame, from its start to its end."""
+    cdp = browser.driver.execute_cdp_cmd
+    for scale, viewport in SCALES.items():
+        browser.show_in(viewport)
+        browser.open()
+        set_boxes(browser, "10")
+        browser.element("Command2").click()
+        x, y = plot_css(browser, (1, 3))
+        places = [plot_css(browser, (4, -2)), plot_css(browser, (3, -1))]
+        cdp("Input.dispatchMouseEvent", {"type": "mouseMoved", "x": x, "y": y})
+        cdp("Input.dispatchMouseEvent", {"type": "mousePressed", "x": x, "y": y, "button": "left", "clickCount": 1})
+        browser.script("window.prFrames = [];")
+        for step in range(DRAG_STEPS):
+            x, y = places[step % 2]
+            cdp("Input.dispatchMouseEvent", {"type": "mouseMoved", "x": x, "y": y, "button": "left", "buttons": 1})
+            browser.wait_for_frames(1)
+        cdp("Input.dispatchMouseEvent", {"type": "mouseReleased", "x": x, "y": y, "button": "left", "clickCount": 1})
+        frames = browser.script("return window.prFrames;")
+        if len(frames) < DRAG_STEPS:
+            sys.exit(f"a drag at {scale}: {len(frames)} frames drew, not {DRAG_STEPS}")
+        print(f"{scale:<8}{'drag step':<10}{'10':>12}{statistics.median(frames):>12.2f}{max(frames):>10.2f}")
+
+
 def main():
+    if sys.argv[1:] == ["drag"]:  # the drag steps alone
+        with watched_browser() as browser:
+            drag_steps(browser)
+        return
     # A fresh browser each time (nothing compiled or cached yet), and
     # again in one browser (what a second opening costs).
     first = []
@@ -168,6 +220,7 @@ def main():
             print(f"{'100 %':<8}{command:<10}{f'10, {LONG_DIGITS} dig.':>12}{statistics.median(whole):>12.2f}"
                   f"{max(whole):>10.2f}{canvas:>12.2f}")
         redraws(browser)
+        drag_steps(browser)
     print(f"start-up, open file to plane drawn: {statistics.median(first):.1f} ms in a fresh browser "
           f"(median of {COLD_LOADS}), {statistics.median(again):.1f} ms opened again (median of {LOADS})")
     size = os.path.getsize(PAGE)
