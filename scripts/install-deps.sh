@@ -16,6 +16,8 @@ packages=(
   clang libclang-rt-dev
   # the window under test
   xvfb xdotool x11-utils imagemagick
+  # a window manager for the window tests that need one: a frame, maximising, full screen
+  openbox
   # a dark desktop colour scheme (qt6ct "darker") the window must not follow
   qt6ct
   # the figure: the clipboard read back, the saved PDF rendered and read

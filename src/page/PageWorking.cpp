@@ -3,14 +3,25 @@
 #include <string_view>
 #include <variant>
 
+#include "core/figure/BreakableRuns.h"
 #include "page/JsonText.h"
 
 namespace pr::page {
+namespace {
+
+// The line's text, and its runs that never wrap inside: the window's rule.
+std::string LineJson(std::string_view kind, std::string_view text) {
+  std::string runs;
+  for (const std::string_view run : figure::BreakableRuns(text)) {
+    runs += (runs.empty() ? "" : ",") + JsonText(run);
+  }
+  return "{\"kind\":" + JsonText(kind) + ",\"text\":" + JsonText(text) + ",\"runs\":[" + runs + "]}";
+}
+
+}  // namespace
 
 std::string PageWorkingJson(const PageForm& form) {
-  if (form.Last().Working().items.empty()) {
-    return "[{\"kind\":\"sentence\",\"text\":" + JsonText(working::kNoWorkingYet) + "}]";
-  }
+  if (form.Last().Working().items.empty()) return "[" + LineJson("sentence", working::kNoWorkingYet) + "]";
   std::string json = "[";
   for (const working::Item& item : form.Last().Working().items) {
     if (json.size() > 1) json += ",";
@@ -25,7 +36,7 @@ std::string PageWorkingJson(const PageForm& form) {
     } else {
       text = std::get<working::Sentence>(item).text;
     }
-    json += "{\"kind\":" + JsonText(kind) + ",\"text\":" + JsonText(text) + "}";
+    json += LineJson(kind, text);
   }
   return json + "]";
 }

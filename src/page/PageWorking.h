@@ -7,7 +7,9 @@
 namespace pr::page {
 
 // The last command's working for the page's "Procedimento" panel, as JSON:
-// [{"kind": "heading" | "step" | "sentence", "text": "..."}, ...].
+// [{"kind": "heading" | "step" | "sentence", "text": "...", "runs": [...]},
+// ...]; "runs" are the pieces of the text that never wrap inside
+// (figure::BreakableRuns), as the desktop's window wraps them.
 std::string PageWorkingJson(const PageForm& form);
 
 }  // namespace pr::page

@@ -44,6 +44,7 @@
         text: module.cwrap('pr_text', 'string', ['string', 'number']),
         click: module.cwrap('pr_click', 'string', ['string']),
         caption: module.cwrap('pr_caption', 'string', ['string', 'number']),
+        readingNote: module.cwrap('pr_reading_note', 'string', ['string']),
         rasterRatio: module.cwrap('pr_raster_ratio', 'number', []),
         width: module.cwrap('pr_raster_width', 'number', []),
         height: module.cwrap('pr_raster_height', 'number', []),
@@ -144,8 +145,24 @@
       box.maxLength = 32767;
       if (row.colour) box.style.color = row.colour;
       box.setAttribute('aria-label', row.spoken);
+      box.addEventListener('input', () => this.markReading(box));
       this.boxes.push({ row, element: box });
       return box;
+    }
+
+    // A box whose text is not read as it stands ("2,5" reads as 2) shows a
+    // small mark, and the program's sentence on how it is read as its
+    // tooltip and description; at every edit, before any press.
+    markReading(box) {
+      const note = this.call.readingNote(box.value);
+      box.classList.toggle('misread', note !== '');
+      for (const attribute of ['title', 'aria-description']) {
+        if (note) {
+          box.setAttribute(attribute, note);
+        } else {
+          box.removeAttribute(attribute);
+        }
+      }
     }
 
     createButton(row) {

@@ -83,10 +83,17 @@
 
     refresh() {
       const items = JSON.parse(this.json());
-      const lines = items.map(({ kind, text }) => {
+      const lines = items.map(({ kind, runs }) => {
         const line = document.createElement(kind === 'heading' ? 'h3' : 'p');
         if (kind !== 'heading') line.className = kind;
-        line.textContent = text;
+        // A line wraps only between its runs, as the program cuts it.
+        runs.forEach((text, i) => {
+          if (i > 0) line.append(' ');
+          const run = document.createElement('span');
+          run.className = 'run';
+          run.textContent = text;
+          line.append(run);
+        });
         return line;
       });
       this.steps.replaceChildren(...lines);

@@ -1,6 +1,7 @@
 #include "window/Form1.h"
 
 #include <QContextMenuEvent>
+#include <QEvent>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,6 +11,7 @@
 #include <QPushButton>
 #include <QRegion>
 #include <QScreen>
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 #include <utility>
@@ -59,7 +61,8 @@ Form1::Form1(ErrorReporter& reporter, QWidget* parent) : QWidget(parent), report
   figureActions_ = std::make_unique<FigureActions>(*this, [this] { return CurrentFigure(); });
   workingWindow_ = new WorkingWindow(*this);
   QAction* toggle = figureActions_->AddWorkingToggle([this](bool show) { ShowWorking(show); });
-  workingWindow_->addAction(toggle);  // F9 hides it again from its own window
+  // Every key of the window works from the working's own window too.
+  workingWindow_->addActions(actions());
   workingWindow_->OnHidden([toggle] { toggle->setChecked(false); });
   // The focusable control with the lowest tab index.
   Control(ControlOf(Button::Points))->setFocus();
@@ -116,13 +119,28 @@ QSize Form1::BaseSize() const {
   return {layout::ClientWidth(dpi), layout::ClientHeight(dpi)};
 }
 
+double Form1::DpiScale() const { return logicalDpiX() / 96.0; }
+
+bool Form1::WorkingInPane() const {
+  return workingWindow_ != nullptr && workingWindow_->IsPane() && !workingWindow_->isHidden();
+}
+
+FormPlacement Form1::CurrentPlacement() const {
+  if (WorkingInPane()) return SplitForWorking(size(), BaseSize(), DpiScale()).form;
+  return PlaceForm(size(), BaseSize());
+}
+
 // The form follows the window: scaled to fit and centred. Controls and
 // fonts are placed anew only when the scale or the place changed.
 void Form1::FollowWindow() {
   const double dpi = logicalDpiX();
-  const FormPlacement placement = PlaceForm(size(), BaseSize());
+  const FormPlacement placement = CurrentPlacement();
   const bool rescaled = placement.scale != placement_.scale || dpi != placedDpi_;
   if (rescaled) setFont(FormFont(layout::kFormFontPoints * placement.scale));
+  if (workingWindow_ != nullptr) {
+    workingWindow_->SetScale(placement.scale);
+    if (WorkingInPane()) workingWindow_->setGeometry(SplitForWorking(size(), BaseSize(), DpiScale()).pane);
+  }
   if (rescaled || placement.origin != placement_.origin) {
     PlaceControls(controls_, dpi, placement.scale, placement.origin);
     update();
@@ -154,10 +172,29 @@ bool Form1::FollowScale() {
 void Form1::ZoomTo(double scale) {
   if (isFullScreen() || isMaximized()) showNormal();
   const QSize base = BaseSize();
-  QSize wanted(static_cast<int>(std::lround(base.width() * scale)),
-               static_cast<int>(std::lround(base.height() * scale)));
-  if (screen() != nullptr) wanted = wanted.boundedTo(screen()->availableGeometry().size());
-  resize(wanted);
+  // The frame (title bar, borders) must fit on the screen too, or the
+  // bottom of the form goes past its edge.
+  const QSize frame = frameGeometry().size() - size();
+  const QRect room = screen() != nullptr ? screen()->availableGeometry() : QRect(QPoint(0, 0), 8 * base);
+  const auto placed = [&](QSize client) {
+    client = client.boundedTo(room.size() - frame);
+    const QPoint at = frameGeometry().topLeft();
+    return QRect(QPoint(std::clamp(at.x(), room.left(), room.right() + 1 - client.width() - frame.width()),
+                        std::clamp(at.y(), room.top(), room.bottom() + 1 - client.height() - frame.height())),
+                 client + frame);
+  };
+  QRect wanted = placed(
+      QSize(static_cast<int>(std::lround(base.width() * scale)), static_cast<int>(std::lround(base.height() * scale))));
+  const bool working = !workingWindow_->isHidden();
+  workingWindow_->SetScale(scale);  // its width beside the form follows the zoom
+  const bool pane = working && !workingWindow_->HasRoomBeside(wanted);
+  if (pane) {
+    const bool beside = !WorkingInPane() || SplitForWorking(size(), base, DpiScale()).beside;
+    wanted = placed(WindowWithPane(base, DpiScale(), scale, room.size() - frame, beside));
+  }
+  if (wanted.topLeft() != frameGeometry().topLeft()) move(wanted.topLeft());
+  resize(wanted.size() - frame);
+  if (working) ArrangeWorking(wanted);
 }
 
 void Form1::SetFullScreen(bool fullScreen) {
@@ -179,6 +216,7 @@ void Form1::showEvent(QShowEvent* event) {
 
 void Form1::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
+  KeepNormalFrame();
   FollowWindow();
 }
 
@@ -245,12 +283,38 @@ void Form1::ShowRun(const std::optional<Failure>& failure) {
 }
 
 void Form1::ShowWorking(bool show) {
-  if (show == workingWindow_->isVisible()) return;
+  if (show != workingWindow_->isHidden()) return;
   if (show) {
-    workingWindow_->ShowBesideForm();
+    ArrangeWorking(frameGeometry());
   } else {
     workingWindow_->hide();
+    FollowWindow();
   }
+}
+
+void Form1::ArrangeWorking(const QRect& frame) {
+  const bool beside = !isMaximized() && !isFullScreen() && workingWindow_->ShowBesideForm(frame);
+  if (!beside) workingWindow_->ShowAsPane(SplitForWorking(size(), BaseSize(), DpiScale()).pane);
+  FollowWindow();
+}
+
+// Maximised or in full screen the working becomes a pane; back to normal,
+// it goes beside the form again where there is room. Where the form then
+// stands is the frame it had before (Qt's normalGeometry() is already the
+// full screen's by then).
+void Form1::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() != QEvent::WindowStateChange || workingWindow_->isHidden()) return;
+  ArrangeWorking(normalFrame_.isValid() ? normalFrame_ : frameGeometry());
+}
+
+void Form1::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  KeepNormalFrame();
+}
+
+void Form1::KeepNormalFrame() {
+  if (isVisible() && windowState() == Qt::WindowNoState) normalFrame_ = frameGeometry();
 }
 
 void Form1::ConnectButtons() {

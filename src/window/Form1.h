@@ -47,16 +47,20 @@ class Form1 final : public QWidget, public Form, public drag::BoxEditor {
   const RasterSurface& Raster() const { return *surface_; }
   // The form's scale (1 at 100 %).
   double Scale() const { return placement_.scale; }
-  // Sizes the window so the form stands at `scale` (within the screen),
-  // leaving full screen or maximised first.
+  // Sizes the window so the form stands at `scale` (beside the working's
+  // pane when it shows one), leaving full screen or maximised first; the
+  // window with its frame stays within the screen's available area.
   void ZoomTo(double scale);
   void SetFullScreen(bool fullScreen);
   // A control by its name on the form; null when there is none.
   QWidget* Control(const ControlId& control) const;
   // The plot square as the window shows it now, with the labels' texts.
   Figure CurrentFigure() const;
-  // Shows or hides the "Procedimento" window beside the form.
+  // Shows or hides the "Procedimento": in its own window beside the form
+  // where the screen has room, else (and always when maximised or in full
+  // screen) as a pane of this window, the form fitted to the rest.
   void ShowWorking(bool show);
+  bool WorkingInPane() const;
 
   // The figure's points moved by hand (FigureHand) and by keys (BoxKeys).
   drag::PointMover& Mover() { return mover_; }
@@ -80,13 +84,24 @@ class Form1 final : public QWidget, public Form, public drag::BoxEditor {
   void resizeEvent(QResizeEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
   QSize BaseSize() const;
+  double DpiScale() const;
+  // Where the form stands in the window now, beside the working's pane if any.
+  FormPlacement CurrentPlacement() const;
   void FollowWindow();
+  // The working beside the form's window (`frame`: where it stands, frame
+  // included) where there is room, else in a pane.
+  void ArrangeWorking(const QRect& frame);
+  // Remembers where the window stands while neither maximised nor in full
+  // screen, to put the working beside it once it is normal again.
+  void KeepNormalFrame();
   bool FollowScale();
   // The plane drawn anew with the last command's figure over it.
   void RedrawFigure();
@@ -104,6 +119,7 @@ class Form1 final : public QWidget, public Form, public drag::BoxEditor {
   FormPlacement placement_;
   double placedDpi_ = 0.0;                  // the logical DPI the controls were placed for
   WorkingWindow* workingWindow_ = nullptr;  // owned by this window, as its child
+  QRect normalFrame_;
   bool shown_ = false;
 };
 

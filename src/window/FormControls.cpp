@@ -10,6 +10,7 @@
 #include "window/LegendMarker.h"
 #include "window/QtColour.h"
 #include "window/QtText.h"
+#include "window/ReadingMark.h"
 #include "window/WrappingButton.h"
 
 namespace pr::window {
@@ -46,6 +47,7 @@ QWidget* CreateTextBox(const ControlRow& row, QWidget& form) {
   auto* box = new QLineEdit(&form);
   SetForeColour(*box, QPalette::Text, row);
   box->setAccessibleName(FromView(row.spoken));
+  AddReadingMark(*box);
   return box;
 }
 

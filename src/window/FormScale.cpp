@@ -26,6 +26,50 @@ FormPlacement PlaceForm(QSize window, QSize base) {
   return {scale, size, QPoint((window.width() - size.width()) / 2, (window.height() - size.height()) / 2)};
 }
 
+namespace {
+
+QSize PaneAt100(double dpiScale) { return {Scaled(kWorkingPaneWidth, dpiScale), Scaled(kWorkingPaneHeight, dpiScale)}; }
+
+// Whether the pane goes beside the form: there the form is at least as large.
+bool PaneBeside(QSize window, QSize base, QSize pane) {
+  const QSize beside(base.width() + pane.width(), base.height());
+  const QSize below(base.width(), base.height() + pane.height());
+  return PlaceForm(window, beside).scale >= PlaceForm(window, below).scale;
+}
+
+}  // namespace
+
+WorkingSplit SplitForWorking(QSize window, QSize base, double dpiScale) {
+  const QSize pane = PaneAt100(dpiScale);
+  if (PaneBeside(window, base, pane)) {
+    const double scale = PlaceForm(window, QSize(base.width() + pane.width(), base.height())).scale;
+    const int width = std::min(window.width(), Scaled(pane.width(), scale));
+    return {true, QRect(window.width() - width, 0, width, window.height()),
+            PlaceForm(QSize(window.width() - width, window.height()), base)};
+  }
+  const double scale = PlaceForm(window, QSize(base.width(), base.height() + pane.height())).scale;
+  const int height = std::min(window.height(), Scaled(pane.height(), scale));
+  return {false, QRect(0, window.height() - height, window.width(), height),
+          PlaceForm(QSize(window.width(), window.height() - height), base)};
+}
+
+QSize WindowWithPane(QSize base, double dpiScale, double scale, QSize room, bool beside) {
+  const QSize pane = PaneAt100(dpiScale);
+  const QSize besideSize(Scaled(base.width() + pane.width(), scale), Scaled(base.height(), scale));
+  const QSize belowSize(Scaled(base.width(), scale), Scaled(base.height() + pane.height(), scale));
+  const QSize first = beside ? besideSize : belowSize;
+  const QSize second = beside ? belowSize : besideSize;
+  const auto fits = [room](QSize size) { return size.width() <= room.width() && size.height() <= room.height(); };
+  if (fits(first)) return first;
+  if (fits(second)) return second;
+  const QSize firstBounded = first.boundedTo(room);
+  const QSize secondBounded = second.boundedTo(room);
+  return SplitForWorking(secondBounded, base, dpiScale).form.scale >
+                 SplitForWorking(firstBounded, base, dpiScale).form.scale
+             ? secondBounded
+             : firstBounded;
+}
+
 double NextZoomStep(double scale, int direction) {
   if (direction > 0) {
     for (const double step : kZoomSteps) {

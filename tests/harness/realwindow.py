@@ -112,11 +112,12 @@ class Screenshot:
 class Session:
     """The program in its own X server and buses. Use as a context manager."""
 
-    def __init__(self, program, time_limit=60, env=None, screen=SCREEN):
+    def __init__(self, program, time_limit=60, env=None, screen=SCREEN, window_manager=False):
         self.program = os.path.abspath(program)
         self.deadline = time.monotonic() + time_limit
         self.extra_env = dict(env or {})
         self.screen = screen
+        self.window_manager = window_manager
         self.processes = []  # (name, Popen), stopped in reverse order
         self.tmp = None
         self.env = None
@@ -137,6 +138,8 @@ class Session:
             self.tmp = tempfile.mkdtemp(prefix="punti-e-rette-")
             self.env = self._base_env()
             self._start_xvfb()
+            if self.window_manager:
+                self._start_window_manager()
             self._start_buses()
             self._start_program()
         except BaseException:
@@ -226,6 +229,16 @@ class Session:
                     self.env, pass_fds=(write,))
         os.close(write)
         self.env["DISPLAY"] = ":" + self._read_line(read, "Xvfb")
+
+    def _start_window_manager(self):
+        """Openbox, for what only a window manager does: a frame around the
+        window, maximising it, honouring a full-screen request."""
+        self._spawn("openbox", ["openbox", "--sm-disable"], self.env)
+        while b"_NET_SUPPORTING_WM_CHECK(WINDOW)" not in self._run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"],
+                                                                    check=False):
+            if time.monotonic() > self.deadline or self.processes[-1][1].poll() is not None:
+                raise HarnessError("openbox did not start: " + self.log("openbox"))
+            time.sleep(0.05)
 
     def _start_buses(self):
         read, write = os.pipe()

@@ -83,6 +83,26 @@ class WorkingPanel(unittest.TestCase):
             browser.wait_for_frames()
             self.assertIn("2x + 1", self.panel_text(browser))
 
+    def test_a_line_wraps_between_the_programs_runs_only(self):
+        with Browser("it", viewport=TALL) as browser:
+            browser.open()
+            browser.perform(TRIANGLE + ["Command1"])
+            browser.keys(Keys.F9)
+            lines = browser.script("""
+                return Array.from(arguments[0].querySelectorAll('p, h3')).map((line) => ({
+                  text: line.textContent,
+                  runs: Array.from(line.querySelectorAll('.run')).map((run) => run.textContent),
+                  // A run on one line is one line high, unless it is wider than the panel.
+                  broken: Array.from(line.querySelectorAll('.run')).filter((run) =>
+                    run.getBoundingClientRect().height > 1.5 * parseFloat(getComputedStyle(line).lineHeight)
+                    && run.scrollWidth < line.clientWidth).length,
+                }));""", browser.element("Procedimento"))
+            distance = next(line for line in lines if line["text"].startswith("d(P1, P2)"))
+            self.assertIn("= √(1 + 4)", distance["runs"], "the page cuts the line otherwise than the program")
+            for line in lines:
+                self.assertEqual(" ".join(line["runs"]), line["text"])
+                self.assertEqual(line["broken"], 0, line)
+
     def test_below_the_form_on_a_tall_screen(self):
         with Browser("it", viewport=TALL) as browser:
             browser.open()

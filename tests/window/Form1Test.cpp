@@ -27,6 +27,7 @@
 #include "window/CaptionLabel.h"
 #include "window/ErrorReporter.h"
 #include "window/Form1.h"
+#include "window/FormScale.h"
 #include "window/QtColour.h"
 
 namespace pr::window {
@@ -214,9 +215,11 @@ void PressKeys(Form1& form, const QKeySequence& keys) {
 }
 
 TEST_F(Form1Test, ZoomKeysStepTheScaleAndF11FillsTheScreen) {
-  // The window never grows past the screen (800 x 600 on the offscreen
-  // platform, where 100 % does not fit): there the form fits the screen.
-  const QSize available = form.screen()->availableGeometry().size();
+  // The window, frame included, never grows past the screen (800 x 600 on
+  // the offscreen platform, whose frame is 2 pixels wide, where 100 % does
+  // not fit): there the form fits the screen.
+  const QSize frame = form.frameGeometry().size() - form.size();
+  const QSize available = form.screen()->availableGeometry().size() - frame;
   const double fits = std::min(available.width() / 974.0, available.height() / 576.0);
   struct Step {
     QKeySequence keys;
@@ -459,6 +462,29 @@ TEST_F(Form1Test, EveryControlHasSomethingToSpeak) {
   EXPECT_EQ(Accessible(&Label(ResultLabel::DistanceP1P2), QAccessible::Name), " 2.24");
   EXPECT_EQ(Accessible(&Label(ResultLabel::DistanceP1P2), QAccessible::Description), "Distanza P1-P2");
   EXPECT_EQ(Accessible(&Label(ResultLabel::EquationP1P2), QAccessible::Description), "Equazione della retta P1-P2");
+}
+
+// The working's pane takes the window's right or bottom, whichever leaves
+// the form larger (the pane 560 x 576 beside at 100 %, or 974 x 240 below),
+// and the form is fitted to the rest; sizing a window for a zoom with the
+// pane gives the form that zoom.
+TEST(WorkingPane, LeavesTheFormTheLargerPartAndCoversNothing) {
+  const QSize base(974, 576);
+  for (const QSize window : {QSize(1920, 1080), QSize(2600, 1000), QSize(1280, 1024), QSize(974, 576)}) {
+    SCOPED_TRACE(::testing::Message() << window.width() << "x" << window.height());
+    const double beside = std::min(window.width() / 1534.0, window.height() / 576.0);
+    const double below = std::min(window.width() / 974.0, window.height() / 816.0);
+    const WorkingSplit split = SplitForWorking(window, base, 1.0);
+    EXPECT_EQ(split.beside, beside >= below);
+    EXPECT_NEAR(split.form.scale, std::max(beside, below), 0.002);  // the pane rounded to a pixel
+    const QRect form(split.form.origin, split.form.size);
+    EXPECT_TRUE(QRect(QPoint(0, 0), window).contains(split.pane.united(form)));
+    EXPECT_FALSE(split.pane.intersects(form));
+  }
+  for (const double zoom : {1.0, 1.5, 2.0}) {
+    const QSize window = WindowWithPane(base, 1.0, zoom, QSize(4000, 4000), true);
+    EXPECT_NEAR(SplitForWorking(window, base, 1.0).form.scale, zoom, 0.002) << zoom;
+  }
 }
 
 }  // namespace

@@ -23,7 +23,9 @@ def top_left(shot, width, height):
 
 
 def working(session):
-    return session.accessible_text(TITLE, role="text")
+    """The working as a screen reader reads it: the non-breaking blanks that
+    keep a term on one line read as blanks."""
+    return session.accessible_text(TITLE, role="text").replace("\xa0", " ")
 
 
 def clipboard_text(session):
