@@ -13,6 +13,7 @@ from realwindow import Screenshot, Session, pixels  # noqa: E402
 PROGRAM = sys.argv.pop(1) if len(sys.argv) > 1 else "build/punti-e-rette"
 COMMAND2 = " Retta per P1-P2 e  perpend."
 EQUATION = "Equazione della retta P1-P2"
+ITALIAN = {"LANG": "it_IT.UTF-8", "LC_ALL": "it_IT.UTF-8"}  # as the README's pictures
 POINTS = [("x1", "0"), ("y1", "1"), ("x2", "1"), ("y2", "3"), ("x3", "-6"), ("y3", "-7"), ("Fondo scala", "10")]
 
 
@@ -50,7 +51,7 @@ class PointDrag(unittest.TestCase):
 
     # One session: the accessibility bus is bound once per process.
     def test_escape_puts_everything_back_and_a_drop_leaves_what_typing_leaves(self):
-        with Session(PROGRAM, time_limit=55) as s:
+        with Session(PROGRAM, time_limit=55, env=ITALIAN) as s:
             s.focus()
             self.type_points(s, POINTS)
             s.click_control(COMMAND2)
@@ -74,7 +75,11 @@ class PointDrag(unittest.TestCase):
             self.assertEqual(s.focused_name(), "x2")  # what a screen reader follows
             dragged = s.accessible_text(EQUATION, by="description")
             focus = [s.extents("x2", role="text"), s.extents(COMMAND2)]
-            after_drag = masked(s.stable_screenshot(), focus)
+            shot = s.stable_screenshot()
+            folder = os.environ.get("PR_SCREENSHOT_DIR")
+            if folder:  # P2 moved from (1; 3) to (4; -2), as the README shows it
+                shot.save_png(os.path.join(folder, "point-dragged.png"))
+            after_drag = masked(shot, focus)
 
             self.type_points(s, [("x2", "4"), ("y2", "-2")])
             s.click_control(COMMAND2)
