@@ -5,8 +5,11 @@ and Command2 with 1,000-digit coordinates at 100 % (median of
 PRESSES presses, from the click to the end of the canvas update, and of the
 putImageData alone), the redraw after a change of scale from 100 % to 200 %
 with the last command's figure (from the resize event to the end of the
-canvas update; median of REDRAWS), and the start-up (startup.py).
-performance.now() counts in steps of 0.1 ms here. Prints a table; not a test."""
+canvas update; median of REDRAWS), a step of a point dragged with the mouse
+at 100 % and 200 % (the frame that runs the command and updates the page;
+median and worst of DRAG_STEPS), and the start-up (startup.py).
+performance.now() counts in steps of 0.1 ms here. Prints a table; not a test.
+With the argument "drag", only the drag steps."""
 
 import os
 import random
@@ -20,6 +23,8 @@ import startup  # noqa: E402
 
 PRESSES = 60
 REDRAWS = 30
+DRAG_STEPS = 100
+WARM_STEPS = 5
 SCALES = {"100 %": Viewport(*FORM_CSS), "200 %": Viewport(2 * FORM_CSS[0], 2 * FORM_CSS[1])}
 FULL_SCALES = ["10", "1e9", "1e300"]
 COMMANDS = ["Command1", "Command2", "Command3", "Command4"]
@@ -44,7 +49,17 @@ CanvasRenderingContext2D.prototype.putImageData = function (...args) {
   window.prCanvasUpdates.push([start, performance.now()]);
 };
 window.prResizes = [];
-window.addEventListener('resize', () => window.prResizes.push(performance.now()));"""
+window.addEventListener('resize', () => window.prResizes.push(performance.now()));
+// How long each frame that updated the canvas worked, from its callback's
+// start to its end: a dragged point's step (the command, the working, the
+// labels, the boxes and the canvas update).
+window.prFrames = [];
+const requestFrame = window.requestAnimationFrame.bind(window);
+window.requestAnimationFrame = (callback) => requestFrame((time) => {
+  const start = performance.now(), seen = window.prCanvasUpdates.length;
+  callback(time);
+  if (window.prCanvasUpdates.length > seen) window.prFrames.push(performance.now() - start);
+});"""
 
 # After a change of the viewport: from the first resize event since `seen`
 # resizes to the end of the canvas update it caused, in ms.
@@ -124,7 +139,48 @@ def redraws(browser):
               f"{max(whole):>10.2f}{canvas:>12.2f}")
 
 
+def plot_css(browser, world):
+    """The viewport's CSS pixel over a world point at full scale 10."""
+    left, top, width = browser.script("""
+        const r = document.querySelector('.plot').getBoundingClientRect();
+        return [r.left, r.top, r.width / document.querySelector('.plot').offsetWidth];""")
+    return left + (3200 + 320 * world[0]) / 15 * width, top + (3200 - 320 * world[1]) / 15 * width
+
+
+def drag_steps(browser):
+    """P2 of Command2's figure dragged back and forth between (4; -2) and
+    (3; -1) with the mouse, DRAG_STEPS moves, one frame each: each step's
+    frame, from its start to its end."""
+    cdp = browser.driver.execute_cdp_cmd
+    for scale, viewport in SCALES.items():
+        browser.show_in(viewport)
+        browser.open()
+        set_boxes(browser, "10")
+        browser.element("Command2").click()
+        x, y = plot_css(browser, (1, 3))
+        places = [plot_css(browser, (4, -2)), plot_css(browser, (3, -1))]
+        cdp("Input.dispatchMouseEvent", {"type": "mouseMoved", "x": x, "y": y})
+        cdp("Input.dispatchMouseEvent", {"type": "mousePressed", "x": x, "y": y, "button": "left", "clickCount": 1})
+        # The first steps run while the browser still tiers the module's code
+        # up (up to about 15 ms here): WARM_STEPS are not counted.
+        for step in range(WARM_STEPS + DRAG_STEPS):
+            if step == WARM_STEPS:
+                browser.script("window.prFrames = [];")
+            x, y = places[step % 2]
+            cdp("Input.dispatchMouseEvent", {"type": "mouseMoved", "x": x, "y": y, "button": "left", "buttons": 1})
+            browser.wait_for_frames(1)
+        cdp("Input.dispatchMouseEvent", {"type": "mouseReleased", "x": x, "y": y, "button": "left", "clickCount": 1})
+        frames = browser.script("return window.prFrames;")
+        if len(frames) < DRAG_STEPS:
+            sys.exit(f"a drag at {scale}: {len(frames)} frames drew, not {DRAG_STEPS}")
+        print(f"{scale:<8}{'drag step':<10}{'10':>12}{statistics.median(frames):>12.2f}{max(frames):>10.2f}")
+
+
 def main():
+    if sys.argv[1:] == ["drag"]:  # the drag steps alone
+        with watched_browser() as browser:
+            drag_steps(browser)
+        return
     with watched_browser() as browser:
         print(f"{'scale':<8}{'command':<10}{'full scale':>12}{'median ms':>12}{'max ms':>10}{'canvas ms':>12}")
         for scale, viewport in SCALES.items():
@@ -152,6 +208,7 @@ def main():
             print(f"{'100 %':<8}{command:<10}{f'10, {LONG_DIGITS} dig.':>12}{statistics.median(whole):>12.2f}"
                   f"{max(whole):>10.2f}{canvas:>12.2f}")
         redraws(browser)
+        drag_steps(browser)
     startup.main()
 
 

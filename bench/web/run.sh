@@ -8,4 +8,4 @@ cd "$(dirname "$0")/../.."
 
 page=build-web/punti-e-rette.html
 scripts/build-web.sh  # only what changed since the last build
-PR_PAGE=$PWD/$page timeout 600 /usr/bin/python3 bench/web/page_bench.py
+PR_PAGE=$PWD/$page timeout 600 /usr/bin/python3 bench/web/page_bench.py "$@"

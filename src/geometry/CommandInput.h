@@ -31,14 +31,17 @@ struct CommandInput {
   // typed it ("2,50", "1,5·10^−3").
   std::array<std::string, 7> texts{};
   std::array<NumberReading, 6> typed{};
+  // The full scale as typed: a moved point's grid is made of its exact
+  // tenths, so the boxes show "0.9", not the double's 0.8999999999999999.
+  ExactDecimal exactFullScale;
 
   const Point& PointAt(int index) const { return index == 0 ? p1 : index == 1 ? p2 : p3; }
   const ExactPoint& ExactAt(int index) const { return index == 0 ? exact1 : index == 1 ? exact2 : exact3; }
 };
 
 // Reads the seven boxes with Val, in this order: Text1(0), Text2(0),
-// Text1(1), Text2(1), Text1(2), Text2(2), Text4, each coordinate also
-// exactly (ValExactly). Raises Overflow for a number too large for a double.
+// Text1(1), Text2(1), Text1(2), Text2(2), Text4, each also exactly
+// (ValExactly). Raises Overflow for a number too large for a double.
 CommandInput ReadCommandInput(const Form& form);
 
 // The only check on the input: a full scale equal to 0 ends the command

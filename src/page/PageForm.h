@@ -12,6 +12,7 @@
 #include "core/surface/Colour.h"
 #include "core/surface/FormBackground.h"
 #include "core/surface/RasterSurface.h"
+#include "geometry/drag/PointMover.h"
 
 namespace pr::page {
 
@@ -26,14 +27,19 @@ inline const int kPageHeightCss = layout::ClientHeight(kStandardDpi);
 // raster covering the whole client area in device pixels. The browser side
 // only copies texts in and captions and pixels out; every handler runs here,
 // through the same dispatch and error model as on the desktop.
-class PageForm final : public Form {
+class PageForm final : public Form, public drag::BoxEditor {
  public:
   // `devicePixelRatio` device pixels to a CSS pixel (scaled by the page's own
   // zoom to fit, if any); `decimalMark` is what the results are written with.
   PageForm(double devicePixelRatio, std::string decimalMark);
+  // Its point mover holds on to it.
+  PageForm(const PageForm&) = delete;
+  PageForm& operator=(const PageForm&) = delete;
 
   // What the student typed into a text box.
   void SetText(InputBox box, std::string text);
+  // drag::BoxEditor: what a moved point or a key writes into a box.
+  void SetBoxText(InputBox box, const std::string& text) override { SetText(box, text); }
   // A label's caption as it shows now (the layout's caption until a handler
   // writes it); any other control is a programming error.
   std::string Caption(const ControlId& label) const;
@@ -54,6 +60,8 @@ class PageForm final : public Form {
   const RasterSurface& Raster() const { return *surface_; }
   // The last press: its result, working and the texts it read.
   const LastPress& Last() const { return last_; }
+  // The figure's points moved by hand and by keys.
+  drag::PointMover& Mover() { return mover_; }
   double DevicePixelRatio() const { return ratio_; }
   void SetDecimalMark(std::string decimalMark) { decimalMark_ = std::move(decimalMark); }
 
@@ -71,6 +79,7 @@ class PageForm final : public Form {
   std::string decimalMark_;
   std::unique_ptr<RasterSurface> surface_;
   LastPress last_;
+  drag::PointMover mover_{*this, *this, last_};
   // One string per layout row, in the table's order: a text box's text or a
   // label's caption (unused for buttons and shapes).
   std::vector<std::string> values_;

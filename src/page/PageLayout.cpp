@@ -8,6 +8,7 @@
 #include "core/form/FormLayout.h"
 #include "page/JsonText.h"
 #include "page/PageForm.h"
+#include "plot/PlotArea.h"
 
 namespace pr::page {
 namespace {
@@ -94,6 +95,8 @@ std::string PageLayoutJson() {
   json += ",\"fontPixels\":" + std::to_string(FontPixels(layout::kFormFontPoints));
   json += ",\"fontWeight\":" + std::to_string(layout::kFormFontWeight);
   json += ",\"background\":" + Css(kPageBackground);
+  // The plot square, which no control covers; points are moved there.
+  json += ",\"plotSide\":" + std::to_string(PixelsCovering(plot::kSide, kStandardDpi));
   json += ",\"print\":" + Print();
   json += ",\"controls\":[";
   const char* separator = "";

@@ -55,6 +55,13 @@ EMSCRIPTEN_KEEPALIVE void pr_set_text(const char* name, int index, const char* t
   if (const auto box = pr::InputBoxAt({name, index})) form->SetText(*box, text);
 }
 
+// What a box holds now: a moved point's boxes are written by the program.
+EMSCRIPTEN_KEEPALIVE const char* pr_text(const char* name, int index) {
+  static std::string text;
+  const auto box = pr::InputBoxAt({name, index});
+  return Kept(text, box ? form->Text(*box) : std::string());
+}
+
 // The run-time error's report, or "" when the handler ran to its end.
 EMSCRIPTEN_KEEPALIVE const char* pr_click(const char* name) {
   static std::string report;

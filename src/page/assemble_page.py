@@ -26,7 +26,7 @@ def script_text(path):
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__)
-    for name in ("template", "css", "figure-css", "working-css", "page-js", "figure-js", "working-js", "png-chunks-js",
+    for name in ("template", "css", "figure-css", "working-css", "page-js", "figure-js", "working-js", "drag-js", "png-chunks-js",
                  "module-js", "wasm", "font", "output"):
         parser.add_argument("--" + name, type=pathlib.Path, required=True)
     args = parser.parse_args()
@@ -44,6 +44,7 @@ def main():
         "FIGURE_JS": script_text(args.figure_js),
         "WORKING_CSS": args.working_css.read_text(encoding="utf-8"),
         "WORKING_JS": script_text(args.working_js),
+        "DRAG_JS": script_text(args.drag_js),
         "PNG_CHUNKS_JS": script_text(args.png_chunks_js),
     }
     template = args.template.read_text(encoding="utf-8")

@@ -3,11 +3,11 @@
 // canvas pixel for pixel, and passes texts in and clicks on. Every handler
 // runs in the WebAssembly module, through the same dispatch as on the desktop.
 // One unit of the page (see page.html.in), the last: takes
-// { createPageModule, wasmBase64, setUpFigure, setUpWorking } and starts the page.
+// { createPageModule, wasmBase64, setUpFigure, setUpWorking, setUpDrag } and starts the page.
 (parts) => {
   'use strict';
 
-  const { createPageModule, wasmBase64, setUpFigure, setUpWorking } = parts;
+  const { createPageModule, wasmBase64, setUpFigure, setUpWorking, setUpDrag } = parts;
 
   // The module's bytes, handed to it directly: no fetch, not even of a data: URL.
   function bytesOfBase64(text) {
@@ -45,6 +45,7 @@
         setDecimalMark: module.cwrap('pr_set_decimal_mark', null, ['string']),
         setRatio: module.cwrap('pr_set_ratio', 'number', ['number']),
         setText: module.cwrap('pr_set_text', null, ['string', 'number', 'string']),
+        text: module.cwrap('pr_text', 'string', ['string', 'number']),
         click: module.cwrap('pr_click', 'string', ['string']),
         caption: module.cwrap('pr_caption', 'string', ['string', 'number']),
         readingNote: module.cwrap('pr_reading_note', 'string', ['string']),
@@ -235,7 +236,17 @@
     press(button) {
       this.learnDecimalMark();
       this.sendTexts();
-      const report = this.call.click(button);
+      this.showResults(this.call.click(button));
+    }
+
+    // What a press, a moved point or a key left: the boxes as the program's
+    // form holds them (a moved point's texts), the labels, the canvas, the
+    // working; then the run-time error's message, if any.
+    showResults(report) {
+      for (const { row, element } of this.boxes) {
+        const text = this.call.text(row.name, row.index);
+        if (text !== element.value) element.value = text;
+      }
       for (const { row, element } of this.labels) {
         const caption = this.call.caption(row.name, row.index);
         if (caption !== element.textContent) this.showCaption(row, element, caption);
@@ -350,5 +361,6 @@
     setUpWorking(page);
     page.start();
     setUpFigure(page);
+    setUpDrag(page);
   });
 }

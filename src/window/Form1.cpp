@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QRegion>
@@ -22,8 +23,10 @@
 #include "geometry/Commands.h"
 #include "plot/FigurePixels.h"
 #include "plot/FormPaint.h"
+#include "window/BoxKeys.h"
 #include "window/CaptionLabel.h"
 #include "window/FigureActions.h"
+#include "window/FigureHand.h"
 #include "window/FormFont.h"
 #include "window/FormLook.h"
 #include "window/QtColour.h"
@@ -49,6 +52,11 @@ Form1::Form1(ErrorReporter& reporter, QWidget* parent) : QWidget(parent), report
   placedDpi_ = logicalDpiX();
   controls_ = BuildControls(*this, placedDpi_);
   ConnectButtons();
+  hand_ = std::make_unique<FigureHand>(*this);
+  boxKeys_ = std::make_unique<BoxKeys>(*this);
+  for (InputBox box : kInputBoxes) Control(ControlOf(box))->installEventFilter(boxKeys_.get());
+  // The open hand over a point that a press would grab.
+  setMouseTracking(true);
   AddWindowKeys(*this);
   figureActions_ = std::make_unique<FigureActions>(*this, [this] { return CurrentFigure(); });
   workingWindow_ = new WorkingWindow(*this);
@@ -76,6 +84,26 @@ Figure Form1::CurrentFigure() const {
 }
 
 Surface& Form1::Canvas() { return *surface_; }
+
+void Form1::SetBoxText(InputBox box, const std::string& text) {
+  static_cast<QLineEdit*>(Control(ControlOf(box)))->setText(QString::fromStdString(text));
+}
+
+std::optional<InputBox> Form1::BoxOf(const QWidget* widget) const {
+  for (InputBox box : kInputBoxes) {
+    if (Control(ControlOf(box)) == widget) return box;
+  }
+  return std::nullopt;
+}
+
+PlotPoint Form1::PlotTwipsAt(QPointF position) const {
+  const QPointF device = (position - QPointF(placement_.origin)) * devicePixelRatioF();
+  return drag::PointerTwips(device.x(), device.y(), surface_->TwipsPerPixel());
+}
+
+double Form1::TargetTwips(drag::PointerKind kind) const {
+  return drag::TargetDiameterTwips(kind, logicalDpiX(), placement_.scale);
+}
 
 std::string Form1::DecimalMark() const { return QLocale::system().decimalPoint().toStdString(); }
 
@@ -219,13 +247,34 @@ void Form1::contextMenuEvent(QContextMenuEvent* event) {
   figureActions_->ShowMenu(event->globalPos());
 }
 
+void Form1::mousePressEvent(QMouseEvent* event) {
+  if (!hand_->Press(*event)) QWidget::mousePressEvent(event);
+}
+
+void Form1::mouseMoveEvent(QMouseEvent* event) {
+  if (!hand_->Move(*event)) QWidget::mouseMoveEvent(event);
+}
+
+void Form1::mouseReleaseEvent(QMouseEvent* event) {
+  if (!hand_->Release(*event)) QWidget::mouseReleaseEvent(event);
+}
+
+void Form1::Escape() {
+  if (!hand_->Cancel()) SetFullScreen(false);
+}
+
+void Form1::UndoMove() {
+  if (mover_.CanUndo(std::nullopt)) ShowRun(mover_.Undo(std::nullopt).failure);
+}
+
 void Form1::RedrawFigure() {
   last_.Redraw(*this, Form_Paint);
   update();
 }
 
-void Form1::Press(Button button) {
-  const std::optional<Failure> failure = last_.Press(CommandOf(button), *this);
+void Form1::Press(Button button) { ShowRun(last_.Press(CommandOf(button), *this)); }
+
+void Form1::ShowRun(const std::optional<Failure>& failure) {
   workingWindow_->ShowWorking(last_.Working());
   // What the command drew up to its failure shows before the message box
   // says why it stopped: the box's own event loop paints it.

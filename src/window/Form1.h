@@ -9,6 +9,7 @@
 #include "core/form/Form.h"
 #include "core/form/LastPress.h"
 #include "core/surface/RasterSurface.h"
+#include "geometry/drag/PointMover.h"
 #include "window/ErrorReporter.h"
 #include "window/FigureExport.h"
 #include "window/FormControls.h"
@@ -16,7 +17,9 @@
 
 namespace pr::window {
 
+class BoxKeys;
 class FigureActions;
+class FigureHand;
 class WorkingWindow;
 
 // The program's one window. It keeps the drawing surface itself, a raster
@@ -28,7 +31,7 @@ class WorkingWindow;
 // window is first shown and after a change of scale, device pixel ratio or
 // screen; each time the last command's figure is drawn again over it
 // (LastPress::Redraw), so a figure is never lost to a repaint.
-class Form1 final : public QWidget, public Form {
+class Form1 final : public QWidget, public Form, public drag::BoxEditor {
  public:
   explicit Form1(ErrorReporter& reporter, QWidget* parent = nullptr);
   ~Form1() override;
@@ -38,6 +41,8 @@ class Form1 final : public QWidget, public Form {
   void SetCaption(ResultLabel label, std::string_view caption) override;
   Surface& Canvas() override;
   std::string DecimalMark() const override;
+  // drag::BoxEditor: a moved point's or a key's text replaces the box's.
+  void SetBoxText(InputBox box, const std::string& text) override;
 
   const RasterSurface& Raster() const { return *surface_; }
   // The form's scale (1 at 100 %).
@@ -57,6 +62,23 @@ class Form1 final : public QWidget, public Form {
   void ShowWorking(bool show);
   bool WorkingInPane() const;
 
+  // The figure's points moved by hand (FigureHand) and by keys (BoxKeys).
+  drag::PointMover& Mover() { return mover_; }
+  FigureHand& Hand() { return *hand_; }
+  // What the last command left after it ran again: the figure and the
+  // working shown, then the run-time error's message, if any.
+  void ShowRun(const std::optional<Failure>& failure);
+  // Escape: a point being dragged goes back; otherwise full screen ends.
+  void Escape();
+  // Ctrl+Z with the focus outside the boxes: the last move taken back.
+  void UndoMove();
+  // The plot twips under a position of the window (logical pixels), and
+  // the width of a pointer's target there at the form's scale.
+  PlotPoint PlotTwipsAt(QPointF position) const;
+  double TargetTwips(drag::PointerKind kind) const;
+  // Which input box a widget of the form is, if any.
+  std::optional<InputBox> BoxOf(const QWidget* widget) const;
+
  protected:
   void showEvent(QShowEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
@@ -64,6 +86,9 @@ class Form1 final : public QWidget, public Form {
   void contextMenuEvent(QContextMenuEvent* event) override;
   void changeEvent(QEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
   QSize BaseSize() const;
@@ -86,6 +111,9 @@ class Form1 final : public QWidget, public Form {
   ErrorReporter& reporter_;
   std::unique_ptr<RasterSurface> surface_;
   LastPress last_;
+  drag::PointMover mover_{*this, *this, last_};
+  std::unique_ptr<FigureHand> hand_;
+  std::unique_ptr<BoxKeys> boxKeys_;
   std::vector<FormControl> controls_;
   std::unique_ptr<FigureActions> figureActions_;
   FormPlacement placement_;

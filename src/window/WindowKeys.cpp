@@ -33,7 +33,9 @@ void AddWindowKeys(Form1& form) {
           {QKeySequence(Qt::CTRL | Qt::Key_0), QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_0)},
           [&form] { form.ZoomTo(1.0); });
   AddKeys(form, {QKeySequence(Qt::Key_F11)}, [&form] { form.SetFullScreen(!form.isFullScreen()); });
-  AddKeys(form, {QKeySequence(Qt::Key_Escape)}, [&form] { form.SetFullScreen(false); });
+  AddKeys(form, {QKeySequence(Qt::Key_Escape)}, [&form] { form.Escape(); });
+  // Inside a box the box takes Ctrl+Z first (BoxKeys decides there).
+  AddKeys(form, {QKeySequence(QKeySequence::Undo)}, [&form] { form.UndoMove(); });
 }
 
 }  // namespace pr::window

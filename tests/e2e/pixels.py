@@ -90,12 +90,12 @@ class Figure:
 
     def swept_line(self, ordinate, colour, sample_every=0.5):
         """The dots of the line sweep: x from -fs in steps of 0.01 while
-        x <= fs, each ordinate below the bottom edge set on it."""
+        x <= fs, none below the bottom edge."""
         fs = self.full_scale
         x, next_sample = -fs, -fs + sample_every
         while x <= fs:
-            y = max(ordinate(x), -fs)
-            if y <= fs:  # dots above the top edge are off the surface
+            y = ordinate(x)
+            if -fs <= y <= fs:  # dots above the top edge are off the surface
                 p = self.pixel(x, y)
                 self.allowed |= neighbourhood(*p, 1)
                 if next_sample <= x < fs - sample_every / 2:

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -149,7 +150,7 @@ TEST(LineSweep, OneDotPerStepCountedByFullScale) {
   for (const Case& c :
        {Case{"1", 200}, Case{"3", 601}, Case{"10", 2001}, Case{"20", 4000}, Case{"100", 20000}, Case{"0.1", 21}}) {
     CommandHarness h;
-    h.form.Type("0", "0", "0", "1", "1", "3", c.fullScale);
+    h.form.Type("0", "0", "0", "0", "1", "0", c.fullScale);  // y = 0: inside the plot all along
     Command4_Click(h.form);
     const auto dots = h.SweepDots();
     EXPECT_EQ(dots.size(), c.steps) << "full scale " << c.fullScale;
@@ -157,20 +158,20 @@ TEST(LineSweep, OneDotPerStepCountedByFullScale) {
   }
 }
 
-TEST(LineSweep, RunsFromTheLeftEdgeClampsBelowAndNotAbove) {
+TEST(LineSweep, SetsNoDotBelowThePlotAndKeepsThoseAbove) {
   CommandHarness h;
-  h.form.Type("7", "7", "0", "1", "1", "3", "10");
-  Command4_Click(h.form);  // P2 (0; 1), P3 (1; 3): y = 2x + 1
+  h.form.Type("0", "1", "1", "3", "7", "7", "10");
+  Command2_Click(h.form);  // y = 2x + 1, below the plot for x < -5.5
 
-  const auto dots = h.SweepDots();
-  ASSERT_EQ(dots.size(), 2001u);
-  // x = -10 gives y = -19, lowered to the bottom edge.
-  EXPECT_EQ(dots.front().x1, 0.0f);
-  EXPECT_EQ(dots.front().y1, 6400.0f);
-  // Below the plot (x < -5.5) every dot sits on the bottom edge; above it
-  // (x > 4.5) the dots leave the top, with nothing holding them back.
-  const auto onBottomEdge = std::count_if(dots.begin(), dots.end(), [](const auto& d) { return d.y1 == 6400.0f; });
-  EXPECT_NEAR(static_cast<double>(onBottomEdge), 450.0, 1.0);
+  const auto all = h.SweepDots();
+  std::vector<test::RecordingSurface::Call> dots;
+  std::copy_if(all.begin(), all.end(), std::back_inserter(dots), [](const auto& d) { return d.colour == 0u; });
+  // x runs from -10; the line's first dot is where it enters through the
+  // bottom edge, none lies on or below that edge before it.
+  ASSERT_FALSE(dots.empty());
+  EXPECT_NEAR(*dots.front().x1, 3200.0 - 5.5 * 320.0, 320 * 0.011);
+  EXPECT_TRUE(std::all_of(dots.begin(), dots.end(), [](const auto& d) { return *d.y1 < 6400.0f; }));
+  // Above the plot (x > 4.5) the dots leave the top, with nothing holding them back.
   EXPECT_LT(*dots.back().y1, -3000.0f);
   EXPECT_NEAR(*dots.back().x1, 6400.0, 0.01);
 }

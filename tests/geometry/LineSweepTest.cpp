@@ -18,21 +18,24 @@ namespace {
 
 using Kind = TracedLine::Kind;
 
-TEST(DotAt, ClampsBelowTheFullScaleOnly) {
+TEST(DotAt, AsComputedAndSetUnlessBelowThePlot) {
   struct Case {
     TracedLine line;
     double x;
     Point dot;
+    bool set;
   };
   const TracedLine rising{Kind::Sloped, 2, 1, 0};
   const TracedLine axis{Kind::VerticalAxis, 0, 0, 0};
   const Case cases[] = {
-      {rising, 3, {3, 7}},    {rising, -10, {-10, -10}},  // y = -19, lowered to -fs
-      {rising, 20, {20, 41}},                             // above the plot: no upper clamp
-      {axis, -3, {0, -3}},    {axis, 7.5, {0, 7.5}},
+      {rising, 3, {3, 7}, true},         {rising, -10, {-10, -19}, false},  // below the plot
+      {rising, -5.5, {-5.5, -10}, true},                                    // on the bottom edge
+      {rising, 20, {20, 41}, true},                                         // above: off the surface
+      {axis, -3, {0, -3}, true},         {axis, 7.5, {0, 7.5}, true},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(DotAt(c.line, c.x, 10), c.dot) << c.x;
+    EXPECT_EQ(DotAt(c.line, c.x), c.dot) << c.x;
+    EXPECT_EQ(SweepDraws(c.dot, 10), c.set) << c.x;
   }
 }
 

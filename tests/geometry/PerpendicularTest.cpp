@@ -25,16 +25,21 @@ struct Dots {
   std::vector<Call> perpendicular;
 };
 
-// Splits Command2's sweep into its black and red dots, checking that they
-// alternate black, red, one pair per step.
+// Splits Command2's sweep into its black and red dots, checking that in
+// each step the red dot comes right after the black one; a step whose
+// black dot lies below the plot sets the red one alone.
 Dots SplitCommand2Sweep(const CommandHarness& h) {
   Dots dots;
   const std::vector<Call> sweep = h.SweepDots();
   for (std::size_t i = 0; i < sweep.size(); ++i) {
-    EXPECT_EQ(sweep[i].colour, i % 2 == 0 ? kBlack : kRed) << "dot " << i;
-    (i % 2 == 0 ? dots.line : dots.perpendicular).push_back(sweep[i]);
+    if (sweep[i].colour == kBlack) {
+      EXPECT_TRUE(i + 1 < sweep.size() && sweep[i + 1].colour == kRed) << "dot " << i;
+      dots.line.push_back(sweep[i]);
+    } else {
+      EXPECT_EQ(sweep[i].colour, kRed) << "dot " << i;
+      dots.perpendicular.push_back(sweep[i]);
+    }
   }
-  EXPECT_EQ(dots.line.size(), dots.perpendicular.size());
   return dots;
 }
 
@@ -58,8 +63,8 @@ TEST(Perpendicular, ThroughTheInterceptRedAfterBlackInEachStep) {
   const std::vector<Case> cases = {
       // y = 2x + 1 and y = -0.5x + 1: (-10; 6), (10; -4).
       {{"0", "1", "1", "3", "0", "0", "10"}, 1280, 4480, " Retta su P1-P2      Y = + 2.00 X + 1.00"},
-      // y = x - 2 and y = -x - 2: (-10; 8), then below the plot, clamped.
-      {{"2", "0", "4", "2", "0", "0", "10"}, 640, 6400, " Retta su P1-P2      Y = + 1.00 X - 2.00"},
+      // y = x + 2 and y = -x + 2 cross at (0; 2), not at P1 or P2: (-10; 12), (10; -8).
+      {{"2", "4", "4", "6", "0", "0", "10"}, -640, 5760, " Retta su P1-P2      Y = + 1.00 X + 2.00"},
       // y = x and y = -x, corner to corner.
       {{"0", "0", "1", "1", "0", "0", "10"}, 0, 6400, " Retta su P1-P2      Y = + 1.00 X 0"},
   };

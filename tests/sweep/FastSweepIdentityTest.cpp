@@ -37,12 +37,12 @@ const LineCase kLines[] = {
     {"steep, off centre", 1000, -0.4, true},
     {"horizontal", 0, 0.25, true},
     {"horizontal below the plot", 0, -2, true},
-    {"through the lower clamp", 3, -1.5, true},
+    {"leaving through the bottom edge", 3, -1.5, true},
     {"mostly above the top edge", 5, 0.9, true},
     {"negative slope", -1.5, 2, false},
     {"steep negative", -1000, -0.2, true},
-    {"both clamped, the line everywhere", 0.2, -2, true},
-    {"both clamped, the line everywhere, falling", -0.2, -2, true},
+    {"both leaving through the bottom edge", 0.2, -2, true},
+    {"both leaving through the bottom edge, falling", -0.2, -2, true},
     {"huge intercept", 0.5, 1e9, false},
     {"tiny slope", 1e-9, -0.999, true},
 };
@@ -88,7 +88,7 @@ TEST(FastSweepIdentity, LineAndPerpendicularAtOneHundredThousand) {
 
 TEST(FastSweepIdentity, WindowSmallerThanThePlot) {
   // The raster ends inside the plot: dots past its right and bottom edges
-  // are off it, the clamped bottom row among them.
+  // are off it.
   const test::RasterShape small{300, 200, 15.0};
   for (const LineCase& line : kLines) {
     SCOPED_TRACE(line.what);

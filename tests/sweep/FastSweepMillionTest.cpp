@@ -18,9 +18,9 @@ TEST(FastSweepAtAMillion, OrdinaryLineAndPerpendicular) {
   test::ExpectFastSweepLikePlain(test::kRaster96Dpi, kFullScale, test::LineAndPerpendicular(2, 1));
 }
 
-TEST(FastSweepAtAMillion, SteepLineThroughTheLowerClampWithBothLinesOnTheBottomRow) {
-  // The line y = 1000 x - 1.5 fs is clamped left of x = 0.0005 fs; its
-  // perpendicular lies below the plot from x = -0.5 fs on.
+TEST(FastSweepAtAMillion, SteepLineAndPerpendicularLeavingThroughTheBottomEdge) {
+  // The line y = 1000 x - 1.5 fs is below the plot left of x = 0.0005 fs;
+  // its perpendicular from x = -0.5 fs on.
   test::ExpectFastSweepLikePlain(test::kRaster96Dpi, kFullScale, test::LineAndPerpendicular(1000, -1.5 * kFullScale));
 }
 

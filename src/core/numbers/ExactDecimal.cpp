@@ -1,5 +1,6 @@
 #include "core/numbers/ExactDecimal.h"
 
+#include <algorithm>
 #include <string>
 
 #include "core/numbers/NumberReading.h"
@@ -8,6 +9,13 @@ namespace pr {
 Rational ExactDecimal::ToRational() const {
   if (exponent >= 0) return Rational(significand * exact::PowerOfTen(exponent));
   return Rational(significand, exact::PowerOfTen(-exponent));
+}
+
+ExactDecimal Sum(const ExactDecimal& a, const ExactDecimal& b) {
+  const std::int64_t exponent = std::min(a.exponent, b.exponent);
+  return {a.significand * exact::PowerOfTen(a.exponent - exponent) +
+              b.significand * exact::PowerOfTen(b.exponent - exponent),
+          exponent};
 }
 
 ExactReading ValExactly(std::string_view text) {

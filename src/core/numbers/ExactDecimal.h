@@ -20,6 +20,9 @@ struct ExactDecimal {
   friend bool operator==(const ExactDecimal&, const ExactDecimal&) = default;
 };
 
+// a + b, exactly, on the finer of the two exponents.
+ExactDecimal Sum(const ExactDecimal& a, const ExactDecimal& b);
+
 // What a box's text says, read by Val's rules both ways: the double Val
 // gives, and the exact value of the same digits (no trailing zeros in the
 // significand), with the digits as typed to write it back so. Raises

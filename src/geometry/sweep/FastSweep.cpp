@@ -15,9 +15,9 @@ namespace pr {
 
 namespace {
 
-bool DotOverflows(const TracedLine& line, double x, double fullScale) {
+bool DotOverflows(const TracedLine& line, double x) {
   try {
-    DotAt(line, x, fullScale);
+    DotAt(line, x);
     return false;
   } catch (const RuntimeError&) {
     return true;
@@ -27,12 +27,12 @@ bool DotOverflows(const TracedLine& line, double x, double fullScale) {
 // Where along the sweep a line's dots stop being computable: the first
 // overflowing step, if any. slope * x + q is monotone in x, so the steps
 // whose dot is finite form one stretch; the caller has checked the first.
-std::optional<SweepPosition> FirstOverflow(const SweepPositions& positions, const TracedLine& line, double fullScale) {
+std::optional<SweepPosition> FirstOverflow(const SweepPositions& positions, const TracedLine& line) {
   SweepPosition fine = positions.First();
   SweepPosition overflowing = positions.Last();
-  if (!DotOverflows(line, positions.XAt(overflowing), fullScale)) return std::nullopt;
+  if (!DotOverflows(line, positions.XAt(overflowing))) return std::nullopt;
   while (const std::optional<SweepPosition> middle = positions.Between(fine, overflowing)) {
-    (DotOverflows(line, positions.XAt(*middle), fullScale) ? overflowing : fine) = *middle;
+    (DotOverflows(line, positions.XAt(*middle)) ? overflowing : fine) = *middle;
   }
   return overflowing;
 }
@@ -57,10 +57,13 @@ void CollectHits(const RasterSurface& raster, const SweepPositions& positions, S
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const TracedLine& line = lines[i];
     const auto sampleAt = [&](SweepPosition p) {
-      const PlotPoint at = WorldToPlotScaled(DotAt(line, positions.XAt(p), fullScale), scale);
-      return DotSample{at.x, at.y,
-                       PixelCell{CellOfTwips(at.x, twipsPerPixel, raster.Width()),
-                                 CellOfTwips(at.y, twipsPerPixel, raster.Height())}};
+      const Point dot = DotAt(line, positions.XAt(p));
+      const PlotPoint at = WorldToPlotScaled(dot, scale);
+      // A dot the sweep does not set (below the plot) counts as past the
+      // raster's last row. The rows stay monotone: those dots lie at one
+      // end of the sweep, beyond every row of the dots that are set.
+      const int row = SweepDraws(dot, fullScale) ? CellOfTwips(at.y, twipsPerPixel, raster.Height()) : raster.Height();
+      return DotSample{at.x, at.y, PixelCell{CellOfTwips(at.x, twipsPerPixel, raster.Width()), row}};
     };
     hits.clear();
     SweepHitFinder(positions, columns, rows, raster.Width(), raster.Height(), sampleAt)
@@ -81,8 +84,8 @@ void FastSweep(RasterSurface& raster, double fullScale, std::span<const TracedLi
   // stops at the first step with an overflowing dot.
   std::optional<SweepPosition> stop;
   for (const TracedLine& line : lines) {
-    if (DotOverflows(line, positions.XAt(positions.First()), fullScale)) throw RuntimeError(ErrorCode::Overflow);
-    const std::optional<SweepPosition> overflow = FirstOverflow(positions, line, fullScale);
+    if (DotOverflows(line, positions.XAt(positions.First()))) throw RuntimeError(ErrorCode::Overflow);
+    const std::optional<SweepPosition> overflow = FirstOverflow(positions, line);
     if (overflow && (!stop || *overflow < *stop)) stop = overflow;
   }
 

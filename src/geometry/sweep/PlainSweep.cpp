@@ -14,8 +14,9 @@ void PlainSweep(Surface& surface, double fullScale, std::span<const TracedLine> 
   for (double x = -fullScale; x <= fullScale; x = NextSweepX(x)) {
     // Every dot of the step is computed before any is set, so an overflow
     // leaves the step wholly undrawn.
-    for (std::size_t i = 0; i < lines.size(); ++i) dots[i] = DotAt(lines[i], x, fullScale);
+    for (std::size_t i = 0; i < lines.size(); ++i) dots[i] = DotAt(lines[i], x);
     for (std::size_t i = 0; i < lines.size(); ++i) {
+      if (!SweepDraws(dots[i], fullScale)) continue;
       const PlotPoint at = WorldToPlotScaled(dots[i], scale);
       surface.PSet(at.x, at.y, lines[i].colour);
     }

@@ -4,17 +4,14 @@
 
 namespace pr {
 
-Point DotAt(const TracedLine& line, double x, double fullScale) {
+Point DotAt(const TracedLine& line, double x) {
   switch (line.kind) {
     case TracedLine::Kind::VerticalAxis:
       return {0.0, x};
     case TracedLine::Kind::Sloped:
       break;
   }
-  const double y = checked::Add(checked::Mul(line.slope, x), line.intercept);
-  // Below the plot the dots run along its bottom edge; above it they are
-  // simply off the surface, so there is no upper clamp.
-  return {x, y < -fullScale ? -fullScale : y};
+  return {x, checked::Add(checked::Mul(line.slope, x), line.intercept)};
 }
 
 }  // namespace pr

@@ -9,7 +9,7 @@ namespace pr {
 struct TracedLine {
   enum class Kind {
     // The dot at sweep value x is (x, slope * x + intercept), evaluated in
-    // that order in double, lowered to -fs when below it (no upper clamp).
+    // that order in double.
     Sloped,
     // The y axis, x = 0, with the sweep value as ordinate: the dot is (0, x).
     // The perpendicular of a horizontal line.
@@ -24,6 +24,12 @@ struct TracedLine {
 
 // The world point of a line's dot at sweep value x. Raises Overflow when
 // slope * x or the sum overflows.
-Point DotAt(const TracedLine& line, double x, double fullScale);
+Point DotAt(const TracedLine& line, double x);
+
+// Whether the sweep sets a dot: not when it lies below the plot. The old
+// program set such a dot on the bottom edge, so a line leaving through that
+// edge seemed to bend and run along it; a dot above the plot is simply off
+// the surface, but one below would land on the form under the plot.
+inline bool SweepDraws(Point dot, double fullScale) { return !(dot.y < -fullScale); }
 
 }  // namespace pr
