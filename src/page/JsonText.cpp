@@ -1,7 +1,5 @@
 #include "page/JsonText.h"
 
-#include <cstdio>
-
 namespace pr::page {
 
 std::string JsonText(std::string_view text) {
@@ -11,9 +9,10 @@ std::string JsonText(std::string_view text) {
       json += '\\';
       json += c;
     } else if (static_cast<unsigned char>(c) < 0x20) {
-      char escaped[8];
-      std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
-      json += escaped;
+      constexpr std::string_view kHex = "0123456789abcdef";
+      json += "\\u00";
+      json += kHex[static_cast<unsigned char>(c) >> 4];
+      json += kHex[static_cast<unsigned char>(c) & 15];
     } else {
       json += c;  // UTF-8 passes as it is
     }

@@ -1,11 +1,11 @@
 #include "page/PageLayout.h"
 
 #include <cmath>
-#include <cstdio>
 #include <string_view>
 
 #include "core/figure/FigurePage.h"
 #include "core/form/FormLayout.h"
+#include "core/numbers/DecimalText.h"
 #include "page/JsonText.h"
 #include "page/PageForm.h"
 #include "plot/PlotArea.h"
@@ -23,8 +23,12 @@ long FontPixels(double points) { return std::lround(points * kCssPixelsPerPoint)
 
 // A colour as the program writes it, 0x00BBGGRR, as CSS writes it.
 std::string Css(Colour colour) {
-  char text[8];
-  std::snprintf(text, sizeof text, "#%02x%02x%02x", Red(colour), Green(colour), Blue(colour));
+  constexpr std::string_view kHex = "0123456789abcdef";
+  std::string text = "#";
+  for (const int part : {Red(colour), Green(colour), Blue(colour)}) {
+    text += kHex[(part >> 4) & 15];
+    text += kHex[part & 15];
+  }
   return JsonText(text);
 }
 
@@ -42,16 +46,8 @@ std::string_view KindName(layout::ControlKind kind) {
   return "";
 }
 
-std::string Number(double value) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%g", value);
-  std::string json = text;
-  // A decimal comma would not be JSON; the page's C locale never gives one.
-  for (char& c : json) {
-    if (c == ',') c = '.';
-  }
-  return json;
-}
+// The layout's constants are short decimals: written as typed, in any locale.
+std::string Number(double value) { return ShortestText(value); }
 
 std::string Row(const layout::ControlRow& row) {
   std::string json = "{\"kind\":" + JsonText(KindName(row.kind));

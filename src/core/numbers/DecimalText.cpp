@@ -1,34 +1,92 @@
 #include "core/numbers/DecimalText.h"
 
-#include <array>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
+#include <cstdint>
+
+#include "core/numbers/ExactMath.h"
+#include "core/numbers/RuntimeError.h"
 
 namespace pr {
 namespace {
 
+using exact::Integer;
+
 constexpr int kMaxDigits = 17;  // every double round-trips with 17 significant digits
 
-// printf's "%.*e" is correctly rounded in every C library the program is
-// built with; only its decimal mark follows the locale, so everything but
-// the digits before the 'e' is skipped.
+// A finite double > 0 as significand × 2^exponent, both exact: doubles
+// are turned into digits and back with integers alone, not with printf and
+// strtod, whose long-double code would weigh down the page's module.
+struct BinaryValue {
+  Integer significand;
+  int exponent = 0;
+};
+BinaryValue BinaryOf(double magnitude) {
+  int exponent = 0;
+  const double fraction = std::frexp(magnitude, &exponent);  // in [0.5, 1)
+  return {Integer(static_cast<std::uint64_t>(std::ldexp(fraction, 53))), exponent - 53};
+}
+
+// numerator / denominator to the nearest integer, ties to even, as printf
+// rounds.
+Integer RoundedQuotient(const Integer& numerator, const Integer& denominator) {
+  Integer quotient;
+  Integer rest;
+  divide_qr(numerator, denominator, quotient, rest);
+  // Past the half way when the rest is above what remains to the next unit.
+  const Integer remaining = denominator - rest;
+  if (rest > remaining || (rest == remaining && bit_test(quotient, 0))) ++quotient;
+  return quotient;
+}
+
+// The value rounded to `digits` significant digits, exactly as printf's
+// "%.*e" does.
 ShortestDecimal RoundedTo(double magnitude, int digits) {
-  std::array<char, 64> buffer{};
-  std::snprintf(buffer.data(), buffer.size(), "%.*e", digits - 1, magnitude);
-  ShortestDecimal decimal;
-  const char* c = buffer.data();
-  for (; *c != 'e'; ++c) {
-    if (*c >= '0' && *c <= '9') decimal.digits += *c;
+  const BinaryValue binary = BinaryOf(magnitude);
+  const Integer lowest = exact::PowerOfTen(digits - 1);
+  // log10 may be a unit off near a power of ten; the loop mends that.
+  int exponent = static_cast<int>(std::floor(std::log10(magnitude)));
+  for (;;) {
+    const int scale = digits - 1 - exponent;
+    Integer numerator = binary.significand;
+    Integer denominator = 1;
+    if (binary.exponent >= 0)
+      numerator <<= binary.exponent;
+    else
+      denominator <<= -binary.exponent;
+    if (scale >= 0)
+      numerator *= exact::PowerOfTen(scale);
+    else
+      denominator *= exact::PowerOfTen(-scale);
+    const Integer rounded = RoundedQuotient(numerator, denominator);
+    if (rounded < lowest) {
+      --exponent;
+    } else if (rounded >= lowest * 10) {
+      ++exponent;
+    } else {
+      return {exact::Digits(rounded), exponent};
+    }
   }
-  decimal.exponent = static_cast<int>(std::strtol(c + 1, nullptr, 10));
-  return decimal;
+}
+
+// The correctly rounded double of digits × 10^scale; empty beyond the
+// largest double.
+std::optional<double> DoubleOf(const std::string& digits, std::int64_t scale) {
+  // Boost reads a leading 0 as an octal prefix.
+  const std::size_t first = digits.find_first_not_of('0');
+  if (first == std::string::npos) return 0.0;
+  const Integer value(digits.substr(first));
+  try {
+    if (scale >= 0) return exact::QuotientToDouble(value * exact::PowerOfTen(scale), 1);
+    return exact::QuotientToDouble(value, exact::PowerOfTen(-scale));
+  } catch (const RuntimeError&) {
+    return std::nullopt;
+  }
 }
 
 // The double a decimal reads as (infinity past the largest one).
 double ValueOf(const ShortestDecimal& decimal) {
   const int scale = decimal.exponent - static_cast<int>(decimal.digits.size()) + 1;
-  return std::strtod((decimal.digits + 'e' + std::to_string(scale)).c_str(), nullptr);
+  return DoubleOf(decimal.digits, scale).value_or(HUGE_VAL);
 }
 
 // The decimal one unit of the last digit above (`up`) or below, keeping the
@@ -72,9 +130,8 @@ std::size_t FixedLength(const ShortestDecimal& d) {
 std::string Scientific(const ShortestDecimal& d) {
   std::string text(1, d.digits.front());
   if (d.digits.size() > 1) text += '.' + d.digits.substr(1);
-  std::array<char, 16> exponent{};
-  std::snprintf(exponent.data(), exponent.size(), "e%c%02d", d.exponent < 0 ? '-' : '+', std::abs(d.exponent));
-  return text + exponent.data();
+  const int exponent = std::abs(d.exponent);
+  return text + (d.exponent < 0 ? "e-" : "e+") + (exponent < 10 ? "0" : "") + std::to_string(exponent);
 }
 
 std::string Fixed(const ShortestDecimal& d, double magnitude) {
@@ -82,10 +139,10 @@ std::string Fixed(const ShortestDecimal& d, double magnitude) {
   if (d.exponent < 0) return "0." + std::string(static_cast<std::size_t>(-d.exponent - 1), '0') + d.digits;
   if (n <= d.exponent + 1) {
     // A whole number shows its exact value, not the shortest digits padded
-    // with zeros; "%.0f" writes no decimal mark in any locale.
-    std::array<char, 64> buffer{};
-    std::snprintf(buffer.data(), buffer.size(), "%.0f", magnitude);
-    return buffer.data();
+    // with zeros.
+    const BinaryValue binary = BinaryOf(magnitude);
+    if (binary.exponent >= 0) return exact::Digits(binary.significand << binary.exponent);
+    return exact::Digits(RoundedQuotient(binary.significand, Integer(1) << -binary.exponent));
   }
   const auto point = static_cast<std::size_t>(d.exponent + 1);
   return d.digits.substr(0, point) + '.' + d.digits.substr(point);
@@ -120,12 +177,10 @@ std::string ShortestText(double value) {
   return std::signbit(value) ? "-" + text : text;
 }
 
-std::optional<double> ReadScientific(const std::string& text) {
-  // strtod is correctly rounded; a text without a decimal point reads the
-  // same in every locale. Out of range shows in the value itself, not in
-  // errno, which C libraries set differently for tiny results.
-  const double value = std::strtod(text.c_str(), nullptr);
-  if (std::isinf(value) || value == 0.0) return std::nullopt;
+std::optional<double> ReadScientific(const std::string& digits, std::int64_t scale) {
+  // Exact, so correctly rounded, and no locale can change how it reads.
+  const std::optional<double> value = DoubleOf(digits, scale);
+  if (!value || *value == 0.0) return std::nullopt;
   return value;
 }
 

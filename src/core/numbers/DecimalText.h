@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,10 +26,9 @@ ShortestDecimal ShortestDecimalOf(double magnitude);
 // tie); a whole number in fixed notation is written exactly. `value` finite.
 std::string ShortestText(double value);
 
-// The correctly rounded double of "<digits>e<exponent>" (ASCII digits, an
-// optional '-' in the exponent, no decimal point, so no locale can change
-// how it reads). Empty when the value is out of range: beyond the largest
-// double, or so small it rounds to zero.
-std::optional<double> ReadScientific(const std::string& text);
+// The correctly rounded double of digits × 10^scale (ASCII digits, at least
+// one). Empty when the value is out of range: beyond the largest double, or
+// so small it rounds to zero.
+std::optional<double> ReadScientific(const std::string& digits, std::int64_t scale);
 
 }  // namespace pr

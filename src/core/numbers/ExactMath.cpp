@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <vector>
 
 #include "core/numbers/RuntimeError.h"
@@ -126,12 +125,10 @@ std::string Digits(const Integer& value) {
     chunks.push_back(chunk.convert_to<unsigned long long>());
   } while (rest != 0);
   std::string text = value < 0 ? "-" : "";
-  char digits[24];
-  std::snprintf(digits, sizeof digits, "%llu", chunks.back());
-  text += digits;
+  text += std::to_string(chunks.back());
   for (auto chunk = chunks.rbegin() + 1; chunk != chunks.rend(); ++chunk) {
-    std::snprintf(digits, sizeof digits, "%018llu", *chunk);
-    text += digits;
+    const std::string digits = std::to_string(*chunk);
+    text += std::string(18 - digits.size(), '0') + digits;
   }
   return text;
 }

@@ -120,10 +120,9 @@ NumberReading ReadNumber(std::string_view text) {
 double ValueOf(const NumberReading& reading) {
   if (reading.digits.empty() || reading.pointExponent < kUnderflowExponent) return 0.0;
   if (reading.pointExponent > kOverflowExponent) ThrowOverflow();
-  std::string text = DecidingDigits(reading.digits);
-  const auto scale = reading.pointExponent - static_cast<std::int64_t>(text.size());
-  text += 'e' + std::to_string(scale);
-  const std::optional<double> magnitude = ReadScientific(text);
+  const std::string digits = DecidingDigits(reading.digits);
+  const auto scale = reading.pointExponent - static_cast<std::int64_t>(digits.size());
+  const std::optional<double> magnitude = ReadScientific(digits, scale);
   if (!magnitude) {
     if (reading.pointExponent > 0) ThrowOverflow();
     return 0.0;

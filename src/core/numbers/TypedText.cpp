@@ -32,7 +32,7 @@ std::string ExponentText(const std::string& digits, std::int64_t leading) {
 
 std::string TypedText(const ExactDecimal& value) {
   if (value.significand == 0) return "0";
-  std::string digits = exact::Integer(boost::multiprecision::abs(value.significand)).str();
+  std::string digits = exact::Digits(boost::multiprecision::abs(value.significand));
   std::int64_t exponent = value.exponent;
   const std::size_t significant = digits.find_last_not_of('0') + 1;
   exponent += static_cast<std::int64_t>(digits.size() - significant);
