@@ -60,7 +60,7 @@ class WorkingPanel(unittest.TestCase):
             text = self.panel_text(browser)
             self.assertIn("d(P1, P2) = √((x2 − x1)² + (y2 − y1)²) = √((1 − 0)² + (3 − 1)²) = √(1 + 4) = √5 ≈ "
                           + distance + "\n", text)
-            self.assertIn("= ½·|0 − 8 + 12| = ½·4 = " + area, text)
+            self.assertIn("= ½·|0 − 8 + 12| = ½·4 = 2 = " + area, text)
 
             browser.perform(["Command2"])
             equation = browser.caption("Label19")
