@@ -13,6 +13,13 @@ using exact::Integer;
 
 constexpr int kMaxDigits = 17;  // every double round-trips with 17 significant digits
 
+// The shortest decimal that reads back as the same double, as digits
+// d1 d2 d3 ... standing for d1.d2d3... x 10^exponent; no trailing zeros.
+struct ShortestDecimal {
+  std::string digits;
+  int exponent = 0;
+};
+
 // A finite double > 0 as significand × 2^exponent, both exact: doubles
 // are turned into digits and back with integers alone, not with printf and
 // strtod, whose long-double code would weigh down the page's module.
@@ -148,11 +155,10 @@ std::string Fixed(const ShortestDecimal& d, double magnitude) {
   return d.digits.substr(0, point) + '.' + d.digits.substr(point);
 }
 
-}  // namespace
-
 // The shortest length that reads back; among the decimals of that length,
 // the one nearest the double. printf gives the nearest; when it does not
 // read back, only its neighbour on the other side of the double can.
+// `magnitude` finite and greater than zero.
 ShortestDecimal ShortestDecimalOf(double magnitude) {
   for (int digits = 1; digits < kMaxDigits; ++digits) {
     ShortestDecimal nearest = RoundedTo(magnitude, digits);
@@ -167,6 +173,8 @@ ShortestDecimal ShortestDecimalOf(double magnitude) {
   DropTrailingZeros(full);
   return full;
 }
+
+}  // namespace
 
 std::string ShortestText(double value) {
   if (value == 0.0) return std::signbit(value) ? "-0" : "0";

@@ -12,15 +12,6 @@ namespace pr {
 // with provides. The results are those of the shortest round-trip
 // conversions of <charconv>, byte for byte, in any C locale.
 
-// The shortest decimal that reads back as the same double, as digits
-// d1 d2 d3 ... standing for d1.d2d3... x 10^exponent; no trailing zeros.
-struct ShortestDecimal {
-  std::string digits;
-  int exponent = 0;
-};
-// `magnitude` must be finite and greater than zero.
-ShortestDecimal ShortestDecimalOf(double magnitude);
-
 // What std::to_chars(first, last, value) writes: the shortest round-trip
 // text in fixed or scientific notation, whichever is shorter (fixed on a
 // tie); a whole number in fixed notation is written exactly. `value` finite.

@@ -12,18 +12,12 @@ namespace pr {
 inline constexpr std::string_view kDistancePattern = " ##0.00";
 inline constexpr std::string_view kAreaPattern = " #####0.00";
 
-// Format(value, pattern, decimalMark):
-//  - " ##0.00" and " #####0.00": " " + digits + decimalMark + two digits.
-//    Rounding is half away from zero on the value's shortest decimal
-//    representation, so 2.675 gives " 2.68" as a person expects.
-// A negative value gets a leading "-" ("- 1.50"); one that rounds to zero
-// shows as " 0.00". Non-finite values throw RuntimeError(Overflow), any other
-// pattern RuntimeError(InvalidCall).
-std::string Format(double value, std::string_view pattern, std::string_view decimalMark = ".");
-
-// The same text for a value already rounded once from its exact value: the
-// commands' results, whatever their size (the digits of 10^200 + 1/3 are all
-// its own, where a double's would be 17 digits and zeros).
+// Format(value, pattern, decimalMark) for a value already rounded once from
+// its exact value (the commands' results, whatever their size: the digits of
+// 10^200 + 1/3 are all its own, where a double's would be 17 digits and
+// zeros): " " + digits + decimalMark + two digits. A negative value gets a
+// leading "-" ("- 1.50"); one that rounded to zero shows as " 0.00". Any
+// other pattern throws RuntimeError(InvalidCall).
 std::string Format(const Hundredths& value, std::string_view pattern, std::string_view decimalMark = ".");
 
 // The digits of that text alone, without blank or sign: "2.24", "0.00".
