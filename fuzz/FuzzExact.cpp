@@ -117,7 +117,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!reading) return 0;
     Require(reading->value == *val, "ValExactly gives Val's double");
     v[i] = reading->exact.ToRational();
-    Require(pr::exact::ToDouble(v[i]) == *val, "the exact value rounds to Val's double");
+    Require(pr::exact::QuotientToDouble(numerator(v[i]), denominator(v[i])) == *val,
+            "the exact value rounds to Val's double");
     exact[i] = std::move(reading->exact);
   }
   const std::array<pr::ExactPoint, 3> p = {{{exact[0], exact[1]}, {exact[2], exact[3]}, {exact[4], exact[5]}}};

@@ -17,6 +17,7 @@ namespace pr::exact {
 namespace {
 
 Rational Exactly(double d) { return Rational(d); }
+double ToDouble(const Rational& v) { return QuotientToDouble(numerator(v), denominator(v)); }
 double Root(const Rational& v) { return SqrtQuotientToDouble(numerator(v), denominator(v)); }
 
 // r is the nearest double to v (ties to even): no neighbour is nearer.

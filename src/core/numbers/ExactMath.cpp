@@ -133,6 +133,4 @@ std::string Digits(const Integer& value) {
   return text;
 }
 
-double ToDouble(const Rational& value) { return QuotientToDouble(numerator(value), denominator(value)); }
-
 }  // namespace pr::exact

@@ -23,17 +23,14 @@ Integer SquareRoot(const Integer& n);
 // without streams, which would weigh down the page's WebAssembly module.
 std::string Digits(const Integer& value);
 
-// The double nearest `value`, ties to even. Raises Overflow (a RuntimeError)
-// when that is beyond the largest double; a value below half the smallest
-// subnormal gives 0 (never -0).
-double ToDouble(const Rational& value);
-
-// The same for numerator / denominator (denominator > 0) given apart: the
-// commands work on integers and never pay for reducing a fraction, which
-// costs far more than the rest with a thousand digits.
+// The double nearest numerator / denominator (denominator > 0), ties to even.
+// Raises Overflow (a RuntimeError) when that is beyond the largest double; a
+// value below half the smallest subnormal gives 0 (never -0). The two are
+// given apart: the commands work on integers and never pay for reducing a
+// fraction, which costs far more than the rest with a thousand digits.
 double QuotientToDouble(const Integer& numerator, const Integer& denominator);
 // The double nearest the square root of numerator / denominator >= 0
-// (correctly rounded). Raises Overflow as ToDouble does, InvalidCall for a
+// (correctly rounded). Raises Overflow as QuotientToDouble does, InvalidCall for a
 // negative value.
 double SqrtQuotientToDouble(const Integer& numerator, const Integer& denominator);
 
