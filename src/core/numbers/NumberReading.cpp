@@ -26,11 +26,6 @@ std::string DecidingDigits(const std::string& digits) {
   return kept;
 }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
-
-// Only ASCII digits count, whatever the user's locale says about other bytes.
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
 // Reads the text one meaningful character at a time: blanks may stand
 // anywhere, even between the digits of a number, and are never seen.
 class Cursor {

@@ -27,6 +27,11 @@ struct NumberReading {
 
 NumberReading ReadNumber(std::string_view text);
 
+// The blanks a reading skips wherever they stand, and the digits it reads:
+// only ASCII ones, whatever the user's locale says about other bytes.
+inline bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
 // The double nearest the reading's value (Val's result). Raises Overflow
 // beyond the largest double; below half the smallest subnormal it is 0.
 double ValueOf(const NumberReading& reading);

@@ -7,9 +7,6 @@
 namespace pr {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
 std::string WithoutBlanks(std::string_view text) {
   std::string kept;
   for (char c : text) {
