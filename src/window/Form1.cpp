@@ -183,8 +183,7 @@ void Form1::ZoomTo(double scale) {
                         std::clamp(at.y(), room.top(), room.bottom() + 1 - client.height() - frame.height())),
                  client + frame);
   };
-  QRect wanted = placed(
-      QSize(static_cast<int>(std::lround(base.width() * scale)), static_cast<int>(std::lround(base.height() * scale))));
+  QRect wanted = placed(QSize(Scaled(base.width(), scale), Scaled(base.height(), scale)));
   const bool working = !workingWindow_->isHidden();
   workingWindow_->SetScale(scale);  // its width beside the form follows the zoom
   const bool pane = working && !workingWindow_->HasRoomBeside(wanted);

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 
 namespace pr::window {
 namespace {
@@ -12,8 +11,6 @@ constexpr std::array kZoomSteps = {0.5, 0.67, 0.75, 0.8, 0.9, 1.0, 1.1, 1.25, 1.
 // A window sized for a step gives that step only to the nearest pixel: a
 // scale within 1 % of a step counts as on it.
 constexpr double kOnStep = 0.01;
-
-int Scaled(int pixels, double scale) { return static_cast<int>(std::lround(pixels * scale)); }
 
 }  // namespace
 

@@ -3,6 +3,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QSize>
+#include <cmath>
 
 namespace pr::window {
 
@@ -18,6 +19,9 @@ struct FormPlacement {
 // small laptop, far enough up for a projector.
 inline constexpr double kSmallestScale = 0.25;
 inline constexpr double kLargestScale = 8.0;
+
+// Logical pixels at 100 % brought to `scale`, to the nearest pixel.
+inline int Scaled(int pixels, double scale) { return static_cast<int>(std::lround(pixels * scale)); }
 
 // The form (`base`: its size at 100 %) fitted into `window`.
 FormPlacement PlaceForm(QSize window, QSize base);

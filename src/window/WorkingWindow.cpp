@@ -8,7 +8,6 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <cmath>
 #include <string_view>
 
 #include "core/figure/BreakableRuns.h"
@@ -23,8 +22,6 @@ const QString kTitle = QStringLiteral("Procedimento");
 constexpr double kPointsAt100 = 11.0;
 // Never so narrow that every step wraps.
 constexpr int kNarrowest = 300;
-
-int Scaled(int pixels, double scale) { return static_cast<int>(std::lround(pixels * scale)); }
 
 // How the lines are set: each run whole where it fits in `width`; a run
 // wider than that wraps at its own blanks rather than where Qt's last resort
