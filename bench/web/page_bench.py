@@ -176,6 +176,17 @@ def drag_steps(browser):
         print(f"{scale:<8}{'drag step':<10}{'10':>12}{statistics.median(frames):>12.2f}{max(frames):>10.2f}")
 
 
+def presses(browser, scale, command, inputs):
+    """PRESSES presses of one button on the boxes as they are: a row of the
+    table (the whole press, its worst, and the canvas update alone)."""
+    times = browser.driver.execute_async_script(PRESS_LOOP, browser.element(command), PRESSES)
+    if browser.open_dialog() or not times:
+        sys.exit(f"{command} at {inputs}: an error, or no canvas update")
+    whole = [t[0] for t in times]
+    canvas = statistics.median(t[1] for t in times)
+    print(f"{scale:<8}{command:<10}{inputs:>12}{statistics.median(whole):>12.2f}{max(whole):>10.2f}{canvas:>12.2f}")
+
+
 def main():
     if sys.argv[1:] == ["drag"]:  # the drag steps alone
         with watched_browser() as browser:
@@ -189,24 +200,12 @@ def main():
                 browser.open()
                 set_boxes(browser, full_scale)
                 for command in COMMANDS:
-                    times = browser.driver.execute_async_script(PRESS_LOOP, browser.element(command), PRESSES)
-                    if browser.open_dialog() or not times:
-                        sys.exit(f"{command} at full scale {full_scale}: an error, or no canvas update")
-                    whole = [t[0] for t in times]
-                    canvas = statistics.median(t[1] for t in times)
-                    print(f"{scale:<8}{command:<10}{full_scale:>12}{statistics.median(whole):>12.2f}"
-                          f"{max(whole):>10.2f}{canvas:>12.2f}")
+                    presses(browser, scale, command, full_scale)
         browser.show_in(SCALES["100 %"])
         browser.open()
         set_boxes(browser, "10", LONG_POINTS)
         for command in ["Command1", "Command2"]:
-            times = browser.driver.execute_async_script(PRESS_LOOP, browser.element(command), PRESSES)
-            if browser.open_dialog() or not times:
-                sys.exit(f"{command} with {LONG_DIGITS}-digit coordinates: an error, or no canvas update")
-            whole = [t[0] for t in times]
-            canvas = statistics.median(t[1] for t in times)
-            print(f"{'100 %':<8}{command:<10}{f'10, {LONG_DIGITS} dig.':>12}{statistics.median(whole):>12.2f}"
-                  f"{max(whole):>10.2f}{canvas:>12.2f}")
+            presses(browser, "100 %", command, f"10, {LONG_DIGITS} dig.")
         redraws(browser)
         drag_steps(browser)
     startup.main()

@@ -23,12 +23,18 @@ struct Typed {
   std::vector<std::string> boxes;  // x1, y1, x2, y2, x3, y3, full scale
 };
 
-void Type(FakeForm& form, const std::vector<std::string>& b) { form.TypeAll(b); }
-
 // The window at 100 % and at 200 %: a redraw after the change of scale must
 // give exactly what the command draws when run at the new scale.
 RasterSurface At100() { return RasterSurface(974, 576, 15.0, 0xC0C0C0, 1); }
 RasterSurface At200() { return RasterSurface(1948, 1152, 7.5, 0xC0C0C0, 2); }
+
+// A form at 100 % with the boxes typed, nothing pressed yet.
+struct TypedForm {
+  explicit TypedForm(const std::vector<std::string>& boxes) { form.TypeAll(boxes); }
+  RasterSurface surface = At100();
+  FakeForm form{surface};
+  LastPress last;
+};
 
 TEST(LastPressTest, ARedrawAtAnotherScaleDrawsTheLastCommandAsItWouldRunThere) {
   const Typed cases[] = {
@@ -44,10 +50,8 @@ TEST(LastPressTest, ARedrawAtAnotherScaleDrawsTheLastCommandAsItWouldRunThere) {
   };
   for (const Typed& c : cases) {
     SCOPED_TRACE(c.what);
-    RasterSurface surface = At100();
-    FakeForm form(surface);
-    Type(form, c.boxes);
-    LastPress last;
+    TypedForm typed(c.boxes);
+    auto& [surface, form, last] = typed;
     const std::optional<Failure> failure = last.Press(CommandOf(c.button), form);
 
     // The student types something else; then the scale changes.
@@ -58,7 +62,7 @@ TEST(LastPressTest, ARedrawAtAnotherScaleDrawsTheLastCommandAsItWouldRunThere) {
 
     RasterSurface expected = At200();
     FakeForm fresh(expected);
-    Type(fresh, c.boxes);
+    fresh.TypeAll(c.boxes);
     LastPress another;
     EXPECT_EQ(another.Press(CommandOf(c.button), fresh), failure);
     EXPECT_TRUE(test::SameRaster(surface, expected));
@@ -97,10 +101,8 @@ TEST(LastPressTest, KeepsWhatThePressComputedOrWhatStoppedIt) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    RasterSurface surface = At100();
-    FakeForm form(surface);
-    Type(form, c.boxes);
-    LastPress last;
+    TypedForm typed(c.boxes);
+    auto& [surface, form, last] = typed;
     EXPECT_EQ(last.Press(CommandOf(c.button), form), c.failure);
     EXPECT_EQ(last.LastFailure(), c.failure);
     EXPECT_EQ(last.LastCommand(), &CommandOf(c.button));

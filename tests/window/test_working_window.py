@@ -59,7 +59,7 @@ class WorkingWindow(unittest.TestCase):
             self.assertIn("d(P1, P2) = √((x2 − x1)² + (y2 − y1)²) = √((1 − 0)² + (3 − 1)²) = √(1 + 4) = √5 ≈ "
                           + distance, text)
             area = s.accessible_text("Area del triangolo", by="description").strip()
-            self.assertIn("= ½·|0 − 8 + 12| = ½·4 = " + area, text)
+            self.assertIn("= ½·|0 − 8 + 12| = ½·4 = 2 = " + area, text)
 
             s.focus()
             s.click_control(" Retta per P1-P2 e  perpend.")
