@@ -21,9 +21,7 @@ bool IsShortDecimal(const ExactDecimal& v) {
   return abs(v.significand) < exact::PowerOfTen(kBelowPowerOfTen - v.exponent);
 }
 
-std::string RootOf(const std::string& radicand) {
-  return std::string(kRoot) + (Factor(radicand) == radicand ? radicand : "(" + radicand + ")");
-}
+std::string RootOf(const std::string& radicand) { return std::string(kRoot) + Factor(radicand); }
 
 Chain::Chain(std::string quantity, std::string formula)
     : step_{.quantity = std::move(quantity), .formula = std::move(formula)} {}
