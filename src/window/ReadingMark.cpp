@@ -6,11 +6,11 @@
 #include <QPolygon>
 #include <QWidget>
 #include <algorithm>
-#include <cmath>
 #include <optional>
 #include <string>
 
 #include "core/numbers/ReadingNote.h"
+#include "window/FormScale.h"
 #include "window/QtText.h"
 
 namespace pr::window {
@@ -57,7 +57,7 @@ class ReadingMark final : public QWidget {
   }
 
   void Place() {
-    const int side = std::max(4, static_cast<int>(std::lround(box_.height() * kShare)));
+    const int side = std::max(4, Scaled(box_.height(), kShare));
     setGeometry(box_.width() - side, 0, side, side);
   }
 
