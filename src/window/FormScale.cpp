@@ -27,25 +27,19 @@ namespace {
 
 QSize PaneAt100(double dpiScale) { return {Scaled(kWorkingPaneWidth, dpiScale), Scaled(kWorkingPaneHeight, dpiScale)}; }
 
-// Whether the pane goes beside the form: there the form is at least as large.
-bool PaneBeside(QSize window, QSize base, QSize pane) {
-  const QSize beside(base.width() + pane.width(), base.height());
-  const QSize below(base.width(), base.height() + pane.height());
-  return PlaceForm(window, beside).scale >= PlaceForm(window, below).scale;
-}
-
 }  // namespace
 
 WorkingSplit SplitForWorking(QSize window, QSize base, double dpiScale) {
   const QSize pane = PaneAt100(dpiScale);
-  if (PaneBeside(window, base, pane)) {
-    const double scale = PlaceForm(window, QSize(base.width() + pane.width(), base.height())).scale;
-    const int width = std::min(window.width(), Scaled(pane.width(), scale));
+  const double besideScale = PlaceForm(window, QSize(base.width() + pane.width(), base.height())).scale;
+  const double belowScale = PlaceForm(window, QSize(base.width(), base.height() + pane.height())).scale;
+  // The pane goes beside the form where the form is at least as large there.
+  if (besideScale >= belowScale) {
+    const int width = std::min(window.width(), Scaled(pane.width(), besideScale));
     return {true, QRect(window.width() - width, 0, width, window.height()),
             PlaceForm(QSize(window.width() - width, window.height()), base)};
   }
-  const double scale = PlaceForm(window, QSize(base.width(), base.height() + pane.height())).scale;
-  const int height = std::min(window.height(), Scaled(pane.height(), scale));
+  const int height = std::min(window.height(), Scaled(pane.height(), belowScale));
   return {false, QRect(0, window.height() - height, window.width(), height),
           PlaceForm(QSize(window.width(), window.height() - height), base)};
 }
