@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <stdexcept>
 #include <utility>
 
@@ -125,21 +126,19 @@ bool Form1::WorkingInPane() const {
   return workingWindow_ != nullptr && workingWindow_->IsPane() && !workingWindow_->isHidden();
 }
 
-FormPlacement Form1::CurrentPlacement() const {
-  if (WorkingInPane()) return SplitForWorking(size(), BaseSize(), DpiScale()).form;
-  return PlaceForm(size(), BaseSize());
-}
-
-// The form follows the window: scaled to fit and centred. Controls and
-// fonts are placed anew only when the scale or the place changed.
+// The form follows the window: scaled to fit and centred, beside the
+// working's pane if any. Controls and fonts are placed anew only when the
+// scale or the place changed.
 void Form1::FollowWindow() {
   const double dpi = logicalDpiX();
-  const FormPlacement placement = CurrentPlacement();
+  std::optional<WorkingSplit> split;
+  if (WorkingInPane()) split = SplitForWorking(size(), BaseSize(), DpiScale());
+  const FormPlacement placement = split ? split->form : PlaceForm(size(), BaseSize());
   const bool rescaled = placement.scale != placement_.scale || dpi != placedDpi_;
   if (rescaled) setFont(FormFont(layout::kFormFontPoints * placement.scale));
   if (workingWindow_ != nullptr) {
     workingWindow_->SetScale(placement.scale);
-    if (WorkingInPane()) workingWindow_->setGeometry(SplitForWorking(size(), BaseSize(), DpiScale()).pane);
+    if (split) workingWindow_->setGeometry(split->pane);
   }
   if (rescaled || placement.origin != placement_.origin) {
     PlaceControls(controls_, dpi, placement.scale, placement.origin);

@@ -93,8 +93,6 @@ class Form1 final : public QWidget, public Form, public drag::BoxEditor {
  private:
   QSize BaseSize() const;
   double DpiScale() const;
-  // Where the form stands in the window now, beside the working's pane if any.
-  FormPlacement CurrentPlacement() const;
   void FollowWindow();
   // The working beside the form's window (`frame`: where it stands, frame
   // included) where there is room, else in a pane.
